@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+
+class QWidget;
+
+// Everything the operating system answers, behind one object that tests replace.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual QDateTime now() const = 0;
+
+    // Message boxes titled "提示": information with OK, and a question with Yes and No and
+    // the warning icon (true for Yes).
+    virtual void inform(QWidget* parent, const QString& text) = 0;
+    virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
+
+    // Roots of the two drives the data folder may live on. An empty D root means the
+    // system has no such drive.
+    virtual QString driveDRoot() const = 0;
+    virtual QString driveCRoot() const = 0;
+
+    // The system's save-file dialog; an empty text when the user cancels.
+    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+
+    // Installed printers by device name, in the order the system lists them.
+    virtual QStringList printerNames() const = 0;
+    virtual QString defaultPrinterName() const = 0;
+
+    // Shows a page in the default browser; never waits, never reports.
+    virtual void openUrl(const QUrl& url) = 0;
+};

@@ -1,0 +1,122 @@
+#include "data/Database.h"
+
+#include "data/DbError.h"
+#include "data/PinyinCollation.h"
+
+#include <sqlcipher/sqlite3.h>
+
+#include <QByteArray>
+
+#include <utility>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QString lastMessage(sqlite3* handle)
+{
+    return QString::fromUtf8(sqlite3_errmsg(handle));
+}
+
+} // namespace
+
+Database::Database(sqlite3* handle, QString path)
+    : m_handle(handle)
+    , m_path(std::move(path))
+{
+}
+
+Database Database::open(const QString& path, const QString& key)
+{
+    return connect(path, key, SQLITE_OPEN_READWRITE);
+}
+
+Database Database::create(const QString& path, const QString& key)
+{
+    return connect(path, key, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+}
+
+Database Database::connect(const QString& path, const QString& key, int flags)
+{
+    sqlite3* handle = nullptr;
+    const int opened = sqlite3_open_v2(path.toUtf8().constData(), &handle, flags, nullptr);
+    Database database(handle, path);
+    if (opened != SQLITE_OK)
+        throw DbError(handle ? lastMessage(handle) : u"out of memory"_s);
+    const QByteArray keyBytes = key.toUtf8();
+    if (sqlite3_key(handle, keyBytes.constData(), static_cast<int>(keyBytes.size())) != SQLITE_OK)
+        throw DbError(lastMessage(handle));
+    // A wrong key only shows when the first page is read.
+    database.execScript(u"SELECT count(*) FROM sqlite_master;"
+                        u"PRAGMA journal_mode = WAL;"
+                        u"PRAGMA synchronous = FULL;"
+                        u"PRAGMA cache_size = -65536;"
+                        u"PRAGMA temp_store = MEMORY;");
+    sqlite3_busy_timeout(handle, 5000);
+    PinyinCollation::install(handle);
+    return database;
+}
+
+Database::Database(Database&& other) noexcept
+    : m_handle(std::exchange(other.m_handle, nullptr))
+    , m_path(std::move(other.m_path))
+{
+}
+
+Database& Database::operator=(Database&& other) noexcept
+{
+    if (this != &other) {
+        close();
+        m_handle = std::exchange(other.m_handle, nullptr);
+        m_path = std::move(other.m_path);
+    }
+    return *this;
+}
+
+Database::~Database()
+{
+    close();
+}
+
+void Database::close() noexcept
+{
+    if (m_handle)
+        sqlite3_close_v2(std::exchange(m_handle, nullptr));
+}
+
+Statement Database::prepare(QStringView sql)
+{
+    sqlite3_stmt* statement = nullptr;
+    const int result = sqlite3_prepare16_v2(m_handle, sql.utf16(), static_cast<int>(sql.size() * 2),
+                                            &statement, nullptr);
+    if (result != SQLITE_OK)
+        throw DbError(lastMessage(m_handle));
+    return Statement(m_handle, statement);
+}
+
+void Database::execScript(QStringView sql)
+{
+    char* error = nullptr;
+    if (sqlite3_exec(m_handle, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const QString message = error ? QString::fromUtf8(error) : lastMessage(m_handle);
+        sqlite3_free(error);
+        throw DbError(message);
+    }
+}
+
+void Database::backupTo(const QString& path, const QString& key)
+{
+    Database target = create(path, key);
+    sqlite3_backup* backup = sqlite3_backup_init(target.m_handle, "main", m_handle, "main");
+    if (!backup)
+        throw DbError(lastMessage(target.m_handle));
+    const int stepped = sqlite3_backup_step(backup, -1);
+    const int finished = sqlite3_backup_finish(backup);
+    if (stepped != SQLITE_DONE || finished != SQLITE_OK)
+        throw DbError(lastMessage(target.m_handle));
+}
+
+int Database::changes() const
+{
+    return sqlite3_changes(m_handle);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "data/Statement.h"
+
+#include <QString>
+#include <QStringView>
+
+struct sqlite3;
+
+// One open, keyed connection to the shop database. Every failure throws DbError.
+class Database {
+public:
+    static Database open(const QString& path, const QString& key);
+    // Creates the file when it is missing; an existing file must already carry the key.
+    static Database create(const QString& path, const QString& key);
+
+    Database(Database&& other) noexcept;
+    Database& operator=(Database&& other) noexcept;
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+    ~Database();
+
+    Statement prepare(QStringView sql);
+
+    // Runs one statement with its bound values and returns the number of rows it changed.
+    template <typename... Values>
+    int exec(QStringView sql, const Values&... values)
+    {
+        Statement statement = prepare(sql);
+        statement.bindAll(values...);
+        statement.run();
+        return changes();
+    }
+
+    // Runs several statements that take no values (schema scripts).
+    void execScript(QStringView sql);
+
+    // A consistent copy of the whole database, written while it stays open.
+    void backupTo(const QString& path, const QString& key);
+
+    int changes() const;
+    QString path() const { return m_path; }
+
+private:
+    Database(sqlite3* handle, QString path);
+    static Database connect(const QString& path, const QString& key, int flags);
+    void close() noexcept;
+
+    sqlite3* m_handle = nullptr;
+    QString m_path;
+};

@@ -1,0 +1,154 @@
+#include "data/Schema.h"
+
+#include "data/Database.h"
+#include "data/Decimal.h"
+#include "data/Transaction.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace Schema {
+namespace {
+
+// Text(n) columns hold at most n characters; Currency columns hold a count of 1/10000;
+// DateTime columns hold "yyyy-mm-dd". The checks make a wrong value fail the write.
+constexpr char16_t Tables[] = uR"sql(
+CREATE TABLE [商品] (
+    [ID号] TEXT CHECK (length([ID号]) <= 50),
+    [查询] TEXT CHECK (length([查询]) <= 200),
+    [编号] TEXT CHECK (length([编号]) <= 50),
+    [名称] TEXT CHECK (length([名称]) <= 100),
+    [拼音] TEXT CHECK (length([拼音]) <= 50),
+    [单位] TEXT CHECK (length([单位]) <= 10),
+    [进价] INTEGER CHECK (typeof([进价]) IN ('integer', 'null')),
+    [售价] INTEGER CHECK (typeof([售价]) IN ('integer', 'null')),
+    [备用1] TEXT CHECK (length([备用1]) <= 50),
+    [备用2] TEXT CHECK (length([备用2]) <= 50),
+    [备用3] TEXT CHECK (length([备用3]) <= 50),
+    [备注] TEXT CHECK (length([备注]) <= 50),
+    [厂家] TEXT CHECK (length([厂家]) <= 50),
+    [库存] INTEGER CHECK (typeof([库存]) IN ('integer', 'null'))
+);
+CREATE INDEX [商品_ID号] ON [商品] ([ID号]);
+CREATE INDEX [商品_名称] ON [商品] ([名称] COLLATE zh);
+
+CREATE TABLE [出入库] (
+    [销售号] TEXT CHECK (length([销售号]) <= 50),
+    [ID号] TEXT CHECK (length([ID号]) <= 50),
+    [名称] TEXT CHECK (length([名称]) <= 50),
+    [编号] TEXT CHECK (length([编号]) <= 50),
+    [单位] TEXT CHECK (length([单位]) <= 10),
+    [进价] INTEGER CHECK (typeof([进价]) IN ('integer', 'null')),
+    [售价] INTEGER CHECK (typeof([售价]) IN ('integer', 'null')),
+    [金额] INTEGER CHECK (typeof([金额]) IN ('integer', 'null')),
+    [库存] INTEGER CHECK (typeof([库存]) IN ('integer', 'null')),
+    [厂家] TEXT CHECK (length([厂家]) <= 50),
+    [备注] TEXT CHECK (length([备注]) <= 50),
+    [备用1] TEXT CHECK (length([备用1]) <= 50),
+    [备用2] TEXT CHECK (length([备用2]) <= 50),
+    [备用3] INTEGER CHECK (typeof([备用3]) IN ('integer', 'null')),
+    [日期] TEXT CHECK ([日期] GLOB '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]'),
+    [数量] INTEGER CHECK (typeof([数量]) IN ('integer', 'null')),
+    [折扣] INTEGER CHECK (typeof([折扣]) IN ('integer', 'null')),
+    [类别] TEXT CHECK (length([类别]) <= 10)
+);
+CREATE INDEX [出入库_销售号] ON [出入库] ([销售号]);
+CREATE INDEX [出入库_日期] ON [出入库] ([日期]);
+CREATE INDEX [出入库_ID号] ON [出入库] ([ID号]);
+
+CREATE TABLE [订单] (
+    [ID号] TEXT CHECK (length([ID号]) <= 20),
+    [日期] TEXT CHECK ([日期] GLOB '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]'),
+    [备用1] TEXT CHECK (length([备用1]) <= 50),
+    [备用2] TEXT CHECK (length([备用2]) <= 50),
+    [实收] TEXT CHECK (length([实收]) <= 10),
+    [找零] TEXT CHECK (length([找零]) <= 10)
+);
+CREATE INDEX [订单_ID号] ON [订单] ([ID号]);
+CREATE INDEX [订单_日期] ON [订单] ([日期]);
+
+CREATE TABLE [设置] (
+    [密码] TEXT CHECK (length([密码]) <= 20),
+    [标题] TEXT CHECK (length([标题]) <= 50),
+    [结尾1] TEXT CHECK (length([结尾1]) <= 50),
+    [结尾2] TEXT CHECK (length([结尾2]) <= 50),
+    [结尾3] TEXT CHECK (length([结尾3]) <= 50),
+    [备用1] TEXT CHECK (length([备用1]) <= 50),
+    [备用2] TEXT CHECK (length([备用2]) <= 50),
+    [备用3] TEXT CHECK (length([备用3]) <= 50),
+    [左边距] TEXT CHECK (length([左边距]) <= 10),
+    [上边距] TEXT CHECK (length([上边距]) <= 10),
+    [自动打印] TEXT CHECK (length([自动打印]) <= 5),
+    [默认打印机] TEXT CHECK (length([默认打印机]) <= 50),
+    [小票打印机] TEXT CHECK (length([小票打印机]) <= 50),
+    [条码] TEXT CHECK (length([条码]) <= 5)
+);
+
+CREATE TABLE [盘点明细] (
+    [编号] TEXT CHECK (length([编号]) <= 50),
+    [名称] TEXT CHECK (length([名称]) <= 50),
+    [厂家] TEXT CHECK (length([厂家]) <= 50),
+    [单位] TEXT CHECK (length([单位]) <= 10),
+    [帐面库存] INTEGER CHECK (typeof([帐面库存]) IN ('integer', 'null')),
+    [实际库存] INTEGER CHECK (typeof([实际库存]) IN ('integer', 'null')),
+    [差额] INTEGER CHECK (typeof([差额]) IN ('integer', 'null')),
+    [日期] TEXT CHECK ([日期] GLOB '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]'),
+    [备注] TEXT CHECK (length([备注]) <= 50)
+);
+CREATE INDEX [盘点明细_日期] ON [盘点明细] ([日期]);
+)sql";
+
+struct SampleProduct {
+    const char16_t* id;
+    const char16_t* name;
+    const char16_t* pinyin;
+    int purchasePrice;
+    int salePrice;
+    const char16_t* maker;
+    int stock;
+};
+
+constexpr SampleProduct SampleProducts[] = {
+    {u"20170313183319", u"中华", u"zh", 43, 45, u"上海制烟厂", 88},
+    {u"20170313183432", u"红双喜", u"hsx", 36, 38, u"上海制烟厂", 17},
+    {u"20170313183515", u"白沙", u"bs", 28, 30, u"湖南制烟厂", 19},
+    {u"20170313183621", u"红塔山", u"hts", 25, 26, u"云南制烟厂", 20},
+    {u"20170313183742", u"阿诗玛", u"asm", 18, 20, u"玉溪卷烟厂", 96},
+};
+constexpr const char16_t* SampleSpecifications[] = {u"硬盒", u"精品", u"硬盒", u"金装", u"软盒"};
+
+} // namespace
+
+void create(Database& database)
+{
+    Transaction transaction(database);
+    database.execScript(Tables);
+    transaction.commit();
+}
+
+void insertTemplateRows(Database& database)
+{
+    Transaction transaction(database);
+    int index = 0;
+    for (const SampleProduct& product : SampleProducts) {
+        const QString id = QString::fromUtf16(product.id);
+        const QString code = u'A' + id;
+        const QString name = QString::fromUtf16(product.name);
+        const QString pinyin = QString::fromUtf16(product.pinyin);
+        const QString maker = QString::fromUtf16(product.maker);
+        const QString specification = QString::fromUtf16(SampleSpecifications[index++]);
+        database.exec(u"INSERT INTO [商品] ([ID号], [查询], [编号], [名称], [拼音], [单位], [进价], "
+                      u"[售价], [备注], [厂家], [库存]) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                      id, code + name + pinyin + maker, code, name + u'\\' + specification, pinyin,
+                      u"包"_s, Decimal::fromInt(product.purchasePrice),
+                      Decimal::fromInt(product.salePrice), QString(u""_s), maker,
+                      Decimal::fromInt(product.stock));
+    }
+    database.exec(u"INSERT INTO [设置] ([密码], [标题], [结尾1], [结尾2], [结尾3], [左边距], "
+                  u"[上边距], [自动打印], [默认打印机], [小票打印机], [条码]) "
+                  u"VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                  u"739"_s, u"zerurad"_s, u"电话：010-62345678"_s, u"地址：北京长城路27号"_s,
+                  u"欢迎再次光临！"_s, u"0"_s, u"0"_s, u"0"_s, u""_s, u""_s, u"0"_s);
+    transaction.commit();
+}
+
+} // namespace Schema

@@ -1,0 +1,18 @@
+#pragma once
+
+class Database;
+
+// All writes of one user action land together: commit() or, on leaving scope, roll back.
+class Transaction {
+public:
+    explicit Transaction(Database& database);
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+    ~Transaction();
+
+    void commit();
+
+private:
+    Database& m_database;
+    bool m_open = true;
+};

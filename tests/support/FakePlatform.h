@@ -1,0 +1,33 @@
+#pragma once
+
+#include "app/Platform.h"
+
+#include <QList>
+#include <QStringList>
+
+// A scripted platform: a settable clock, queued answers for questions, recorded messages.
+class FakePlatform : public Platform {
+public:
+    QDateTime now() const override { return clock; }
+    void inform(QWidget* parent, const QString& text) override;
+    bool askYesNo(QWidget* parent, const QString& text) override;
+    QString driveDRoot() const override { return dRoot; }
+    QString driveCRoot() const override { return cRoot; }
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QStringList printerNames() const override { return printers; }
+    QString defaultPrinterName() const override { return defaultPrinter; }
+    void openUrl(const QUrl& url) override { openedUrls.append(url); }
+
+    QDateTime clock = QDateTime(QDate(2017, 3, 13), QTime(18, 33, 19));
+    QString dRoot;
+    QString cRoot;
+    QStringList printers;
+    QString defaultPrinter;
+
+    QList<bool> answers;    // next answers of askYesNo; Yes when empty
+    QStringList saveAnswers; // next answers of saveFileName; cancel when empty
+
+    QStringList messages;  // every text shown, information and questions alike
+    QStringList questions; // the texts of the questions only
+    QList<QUrl> openedUrls;
+};
