@@ -1,2 +1,2 @@
 list(APPEND VELLOR_GUI_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/Platform.h)
+    ${CMAKE_CURRENT_LIST_DIR}/DesktopPlatform.cpp)

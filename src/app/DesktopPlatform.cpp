@@ -1,0 +1,67 @@
+#include "app/DesktopPlatform.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrinterInfo>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+const QString Title = u"提示"_s;
+}
+
+QDateTime DesktopPlatform::now() const
+{
+    return QDateTime::currentDateTime();
+}
+
+void DesktopPlatform::inform(QWidget* parent, const QString& text)
+{
+    QMessageBox::information(parent, Title, text, QMessageBox::Ok);
+}
+
+bool DesktopPlatform::askYesNo(QWidget* parent, const QString& text)
+{
+    return QMessageBox::warning(parent, Title, text, QMessageBox::Yes | QMessageBox::No,
+                                QMessageBox::No) == QMessageBox::Yes;
+}
+
+QString DesktopPlatform::driveDRoot() const
+{
+#ifdef Q_OS_WIN
+    return u"d:\\"_s;
+#else
+    return QString(); // no drive letters here: the data lives under the home folder
+#endif
+}
+
+QString DesktopPlatform::driveCRoot() const
+{
+#ifdef Q_OS_WIN
+    return u"C:\\"_s;
+#else
+    return QDir::homePath();
+#endif
+}
+
+QString DesktopPlatform::saveFileName(QWidget* parent, const QString& title, const QString& filter)
+{
+    return QFileDialog::getSaveFileName(parent, title, QString(), filter);
+}
+
+QStringList DesktopPlatform::printerNames() const
+{
+    return QPrinterInfo::availablePrinterNames();
+}
+
+QString DesktopPlatform::defaultPrinterName() const
+{
+    return QPrinterInfo::defaultPrinterName();
+}
+
+void DesktopPlatform::openUrl(const QUrl& url)
+{
+    QDesktopServices::openUrl(url);
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "app/Platform.h"
+
+// The real platform: system clock, Qt message boxes and dialogs, installed printers.
+class DesktopPlatform : public Platform {
+public:
+    QDateTime now() const override;
+    void inform(QWidget* parent, const QString& text) override;
+    bool askYesNo(QWidget* parent, const QString& text) override;
+    QString driveDRoot() const override;
+    QString driveCRoot() const override;
+    QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QStringList printerNames() const override;
+    QString defaultPrinterName() const override;
+    void openUrl(const QUrl& url) override;
+};
