@@ -24,7 +24,7 @@ public:
     QStringList printers;
     QString defaultPrinter;
 
-    QList<bool> answers;    // next answers of askYesNo; Yes when empty
+    QList<bool> answers;     // next answers of askYesNo; Yes when empty
     QStringList saveAnswers; // next answers of saveFileName; cancel when empty
 
     QStringList messages;  // every text shown, information and questions alike
