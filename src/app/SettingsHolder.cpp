@@ -14,9 +14,9 @@ SettingsRow SettingsHolder::currentSettings() {
 
 void SettingsHolder::show() {
     SettingsWindow& window = load();
+    window.show(); // first, so that the outer size includes the frame
     if (m_mainWindow)
         window.placeOver(*m_mainWindow);
-    window.show();
     window.raise();
     window.activateWindow();
 }
