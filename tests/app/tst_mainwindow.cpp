@@ -88,6 +88,17 @@ QPoint expectedPlace(const QWidget& main, const QWidget& child) {
                   (main.height() - child.height()) / 2 - Twips::px(900));
 }
 
+// Pixels of a region that differ from the button face.
+int drawnPixels(QWidget& widget, const QRect& region) {
+    const QImage image = widget.grab().toImage();
+    const QRgb face = widget.palette().color(QPalette::Button).rgb();
+    int drawn = 0;
+    for (int y = region.top(); y <= region.bottom(); ++y)
+        for (int x = region.left(); x <= region.right(); ++x)
+            drawn += image.pixel(x, y) != face;
+    return drawn;
+}
+
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -196,6 +207,10 @@ void TestMainWindow::toolbarButtons() {
     ToolStripButton* button = buttons[index];
     QCOMPARE(button->caption(), caption);
     QCOMPARE(button->geometry(), Twips::rect(left, 180, width, 555));
+    QVERIFY2(drawnPixels(*button, QRect(0, 0, Twips::px(600), button->height())) > 100,
+             "no icon left of the caption");
+    QVERIFY2(drawnPixels(*button, QRect(Twips::px(600), 0, 60, button->height())) > 20,
+             "no caption");
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(f.outcome(), outcome);
 }
