@@ -51,6 +51,7 @@ MainWindow::MainWindow(AppContext& context, ScreenRegistry screens, QWidget* par
     });
 
     setWindowTitle(u"Vellor零售店收银软件 V2.0"_s);
+    setWindowIcon(QIcon(u":/icons/sales.svg"_s));
     setMinimumSize(Twips::size(14340, 10290));
     setWindowState(Qt::WindowMaximized);
 
@@ -158,6 +159,7 @@ QMdiSubWindow* MainWindow::openScreen(Screen screen) {
         return nullptr;
     QMdiSubWindow* window = m_mdi->addSubWindow(widget);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowIcon(windowIcon());
     m_open[screen] = window;
     window->show();
     window->move(childPlacement(size(), window->size()));
