@@ -35,7 +35,6 @@ SettingsRow edited() {
 class TestSettingsBook : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void readsTheTemplateRow();
     void nullColumnsLeaveFieldsAsTheyWere();
     void saveWritesReceiptSettingsOnly();
     void rejectedSaveChangesNothing();
@@ -43,18 +42,6 @@ private Q_SLOTS:
     void changePassword_data();
     void changePassword();
 };
-
-void TestSettingsBook::readsTheTemplateRow() {
-    TempShop shop;
-    SettingsRow row;
-    SettingsBook(shop.db()).readInto(row);
-    QCOMPARE(row.password, u"739"_s);
-    QCOMPARE(row.title, u"zerurad"_s);
-    QCOMPARE(row.footer3, u"欢迎再次光临！"_s);
-    QCOMPARE(row.leftMargin, u"0"_s);
-    QCOMPARE(row.autoPrint, u"0"_s);
-    QCOMPARE(row.receiptPrinter, QString());
-}
 
 void TestSettingsBook::nullColumnsLeaveFieldsAsTheyWere() {
     TempShop shop;
