@@ -56,6 +56,5 @@ void ReceiptPrinter::keepAsPdf(const ReceiptSale& sale, const SettingsRow& setti
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
     pdf.setOutputFileName(dataFolder.filePath(PdfFolder + u'/' + fileNameFor(sale.saleNumber)));
-    pdf.setDocName(sale.saleNumber);
     ReceiptRenderer(pdf).print(settings, sale);
 }

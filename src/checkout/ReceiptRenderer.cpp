@@ -44,6 +44,7 @@ bool ReceiptRenderer::print(const SettingsRow& settings, const ReceiptSale& sale
         return textWidth(text, pointSize);
     });
 
+    m_printer.setDocName(sale.saleNumber);
     m_printer.setFullPage(true);
     m_printer.setPageOrientation(QPageLayout::Portrait);
     m_printer.setPageSize(QPageSize(QSizeF(ReceiptLayout::PaperWidth, layout.pageHeight()),
