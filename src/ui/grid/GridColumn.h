@@ -9,11 +9,13 @@
 struct GridColumn {
     enum class Kind { ReadOnly, TextEntry };
 
-    QString caption;
+    QString caption = {};
     int headerWidth = 0;
+    // A header button starts 15 twips before the previous one ends unless placed elsewhere.
+    std::optional<int> headerLeft = std::nullopt;
     // The cell sits 60 twips inside its header button unless the screen placed it elsewhere.
-    std::optional<int> cellLeft;
-    std::optional<int> cellWidth;
+    std::optional<int> cellLeft = std::nullopt;
+    std::optional<int> cellWidth = std::nullopt;
     Qt::Alignment alignment = Qt::AlignLeft;
     Kind kind = Kind::ReadOnly;
     // Enter, Down and Up move between rows (text-entry cells only).

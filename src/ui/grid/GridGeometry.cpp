@@ -4,6 +4,7 @@ GridGeometry::GridGeometry(const QList<GridColumn>& columns, int rows, int width
     : m_rows(rows) {
     int left = 0;
     for (const GridColumn& column : columns) {
+        left = column.headerLeft.value_or(left);
         m_headers.append(QRect(left, 0, column.headerWidth, HeaderHeight));
         m_cellColumns.append(QRect(column.cellLeft.value_or(left + CellInset), 0,
                                    column.cellWidth.value_or(column.headerWidth - 2 * CellInset),

@@ -17,7 +17,7 @@ class QScrollBar;
 // How a screen designs its grid: the data columns, R visible rows, the width in twips
 // (0 fits the columns) and whether clicks select rows.
 struct GridDesign {
-    QList<GridColumn> columns;
+    QList<GridColumn> columns = {};
     int rows = 16;
     int width = 0;
     bool rowSelection = true;
