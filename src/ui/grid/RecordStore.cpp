@@ -7,8 +7,11 @@ RecordStore::RecordStore(int columnCount)
 void RecordStore::setColumns(QList<QStringList> columns, QList<QStringList> hidden) {
     columns.resize(m_columnCount);
     const qsizetype records = columns.first().size();
-    for (QStringList& column : columns)
-        column.resize(records);
+    // Resizing a list shared with the caller would copy it even when the size is right.
+    for (QStringList& column : columns) {
+        if (column.size() != records)
+            column.resize(records);
+    }
     m_layout = Layout::Columns;
     m_columns = std::move(columns);
     m_lines.clear();
