@@ -171,7 +171,7 @@ void TestDatabase::fileNeedsThePasswordOutsideTheProgram() {
         return QString::fromUtf8(shell.readAllStandardOutput() + shell.readAllStandardError());
     };
     QVERIFY(runShell(u"SELECT [密码] FROM [设置];\n"_s).contains(u"not a database"_s));
-    const QString keyed = runShell(u"PRAGMA key = 'qm1947';\nSELECT [密码] FROM [设置];\n"_s);
+    const QString keyed = runShell(u"PRAGMA key = 'qm1947';\nPRAGMA cipher_page_size = 4096;\nSELECT [密码] FROM [设置];\n"_s);
     QVERIFY2(keyed.contains(u"739"_s), qPrintable(keyed));
 }
 
