@@ -1,0 +1,4 @@
+list(APPEND VELLOR_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/Cart.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProductLookup.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SaleBook.cpp)
