@@ -12,6 +12,8 @@ class Database;
 class ProductLookup {
 public:
     static constexpr int MaxEntries = 200;
+    // Up to this many matches are sorted by themselves rather than found along the index.
+    static constexpr int FewMatches = 400;
 
     explicit ProductLookup(Database& database)
         : m_database(database) {}

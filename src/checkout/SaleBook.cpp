@@ -49,11 +49,12 @@ void SaleBook::save(const QString& saleNumber, QDate date, const Cart& cart,
     if (cart.size() > MaxLines)
         throw DbError(u"一单最多%1行商品，请分成几单保存。"_s.arg(MaxLines));
     Transaction transaction(m_database);
-    Statement order = m_database.prepare(u"SELECT rowid FROM [订单] WHERE [ID号] = ?1 LIMIT 1");
+    Statement order = m_database.prepare(u"SELECT 1 FROM [订单] WHERE [ID号] = ?1 LIMIT 1");
     order.bind(1, saleNumber);
     if (order.next()) {
-        m_database.exec(u"UPDATE [订单] SET [日期] = ?2, [实收] = ?3, [找零] = ?4 WHERE rowid = ?1",
-                        order.integer(0), date, received, change);
+        m_database.exec(
+            u"UPDATE [订单] SET [日期] = ?2, [实收] = ?3, [找零] = ?4 WHERE [ID号] = ?1",
+            saleNumber, date, received, change);
     } else {
         m_database.exec(
             u"INSERT INTO [订单] ([ID号], [日期], [实收], [找零]) VALUES (?1, ?2, ?3, ?4)",

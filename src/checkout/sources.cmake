@@ -1,4 +1,9 @@
 list(APPEND VELLOR_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/BarcodeMode.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Cart.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProductLookup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SaleBook.cpp)
+list(APPEND VELLOR_GUI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/HistoryMenu.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HistoryPanel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProductPicker.cpp)

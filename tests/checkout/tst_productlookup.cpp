@@ -12,6 +12,7 @@ class TestProductLookup : public QObject {
 private Q_SLOTS:
     void findsTemplateProducts_data();
     void findsTemplateProducts();
+    void capsAtTheFirstEntriesByName_data();
     void capsAtTheFirstEntriesByName();
     void carriesTheProductShown();
     void writesEntryText_data();
@@ -48,17 +49,25 @@ void TestProductLookup::findsTemplateProducts() {
     QCOMPARE(found, entries);
 }
 
+void TestProductLookup::capsAtTheFirstEntriesByName_data() {
+    QTest::addColumn<int>("matches");
+    QTest::newRow("few enough to sort alone") << 250;
+    QTest::newRow("many, found along the name index") << ProductLookup::FewMatches + 50;
+}
+
 void TestProductLookup::capsAtTheFirstEntriesByName() {
+    QFETCH(int, matches);
     TempShop shop;
-    ProductFixture::addNumbered(shop.db(), 250, u"测试"_s);
+    ProductFixture::addNumbered(shop.db(), matches, u"测试"_s);
     const QList<PickEntry> entries = ProductLookup(shop.db()).search(u"测试");
     QCOMPARE(entries.size(), 200);
     for (int i = 0; i < entries.size(); ++i)
         QCOMPARE(entries.at(i).name, u"测试" + QString::number(i).rightJustified(6, u'0'));
     // A product beyond the first 200 is reached by a longer text.
-    const QList<PickEntry> longer = ProductLookup(shop.db()).search(u"测试000249");
+    const QString last = QString::number(matches - 1).rightJustified(6, u'0');
+    const QList<PickEntry> longer = ProductLookup(shop.db()).search(QString(u"测试" + last));
     QCOMPARE(longer.size(), 1);
-    QCOMPARE(longer.at(0).productId, ProductFixture::barcode(u"测试"_s, 249));
+    QCOMPARE(longer.at(0).productId, ProductFixture::barcode(u"测试"_s, matches - 1));
 }
 
 void TestProductLookup::carriesTheProductShown() {
