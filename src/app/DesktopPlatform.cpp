@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QPrinterInfo>
 
 using namespace Qt::Literals::StringLiterals;
@@ -12,24 +13,20 @@ namespace {
 const QString Title = u"提示"_s;
 }
 
-QDateTime DesktopPlatform::now() const
-{
+QDateTime DesktopPlatform::now() const {
     return QDateTime::currentDateTime();
 }
 
-void DesktopPlatform::inform(QWidget* parent, const QString& text)
-{
+void DesktopPlatform::inform(QWidget* parent, const QString& text) {
     QMessageBox::information(parent, Title, text, QMessageBox::Ok);
 }
 
-bool DesktopPlatform::askYesNo(QWidget* parent, const QString& text)
-{
+bool DesktopPlatform::askYesNo(QWidget* parent, const QString& text) {
     return QMessageBox::warning(parent, Title, text, QMessageBox::Yes | QMessageBox::No,
                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
-QString DesktopPlatform::driveDRoot() const
-{
+QString DesktopPlatform::driveDRoot() const {
 #ifdef Q_OS_WIN
     return u"d:\\"_s;
 #else
@@ -37,8 +34,7 @@ QString DesktopPlatform::driveDRoot() const
 #endif
 }
 
-QString DesktopPlatform::driveCRoot() const
-{
+QString DesktopPlatform::driveCRoot() const {
 #ifdef Q_OS_WIN
     return u"C:\\"_s;
 #else
@@ -46,22 +42,26 @@ QString DesktopPlatform::driveCRoot() const
 #endif
 }
 
-QString DesktopPlatform::saveFileName(QWidget* parent, const QString& title, const QString& filter)
-{
+QString DesktopPlatform::saveFileName(QWidget* parent, const QString& title,
+                                      const QString& filter) {
     return QFileDialog::getSaveFileName(parent, title, QString(), filter);
 }
 
-QStringList DesktopPlatform::printerNames() const
-{
+QStringList DesktopPlatform::printerNames() const {
     return QPrinterInfo::availablePrinterNames();
 }
 
-QString DesktopPlatform::defaultPrinterName() const
-{
+QString DesktopPlatform::defaultPrinterName() const {
     return QPrinterInfo::defaultPrinterName();
 }
 
-void DesktopPlatform::openUrl(const QUrl& url)
-{
+std::unique_ptr<QPrinter> DesktopPlatform::openPrinter(const QString& deviceName) {
+    const QPrinterInfo printer = QPrinterInfo::printerInfo(deviceName);
+    if (printer.isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(printer, QPrinter::HighResolution);
+}
+
+void DesktopPlatform::openUrl(const QUrl& url) {
     QDesktopServices::openUrl(url);
 }

@@ -1,3 +1,4 @@
+# Sales: cart, lookup and sale book in the core; the screen and its panels need the GUI.
 list(APPEND VELLOR_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/BarcodeMode.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Cart.cpp
@@ -7,3 +8,10 @@ list(APPEND VELLOR_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/HistoryMenu.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HistoryPanel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProductPicker.cpp)
+
+# Receipt: the layout is a rule of the core, painting it on a printer needs the GUI.
+list(APPEND VELLOR_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/ReceiptLayout.cpp)
+list(APPEND VELLOR_GUI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/ReceiptPrinter.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ReceiptRenderer.cpp)

@@ -20,16 +20,20 @@ public:
     Database& operator=(const Database&) = delete;
     ~Database();
 
+    // Statement texts come as literals (QStringView) or composed from fixed pieces (QString).
     Statement prepare(QStringView sql);
+    Statement prepare(const QString& sql) { return prepare(QStringView(sql)); }
 
     // Runs one statement with its bound values and returns the number of rows it changed.
-    template <typename... Values>
-    int exec(QStringView sql, const Values&... values)
-    {
+    template <typename... Values> int exec(QStringView sql, const Values&... values) {
         Statement statement = prepare(sql);
         statement.bindAll(values...);
         statement.run();
         return changes();
+    }
+
+    template <typename... Values> int exec(const QString& sql, const Values&... values) {
+        return exec(QStringView(sql), values...);
     }
 
     // Runs several statements that take no values (schema scripts).

@@ -6,13 +6,11 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace DateText {
 
-QString format(QDate date)
-{
+QString format(QDate date) {
     return date.toString(u"yyyy-MM-dd"_s);
 }
 
-std::optional<QDate> parse(QStringView text)
-{
+std::optional<QDate> parse(QStringView text) {
     static const QRegularExpression pattern(u"^\\s*(\\d{4})-(\\d{1,2})-(\\d{1,2})\\s*$"_s);
     const QRegularExpressionMatch match = pattern.match(text.toString());
     if (!match.hasMatch())
@@ -24,13 +22,11 @@ std::optional<QDate> parse(QStringView text)
     return date;
 }
 
-QDate monthBack(QDate date)
-{
+QDate monthBack(QDate date) {
     return date.addMonths(-1);
 }
 
-QString timeStamp(const QDateTime& moment)
-{
+QString timeStamp(const QDateTime& moment) {
     return moment.toString(u"yyyyMMddhhmmss"_s);
 }
 

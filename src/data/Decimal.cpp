@@ -8,8 +8,7 @@ using Wide = __int128;
 constexpr qint64 Max = std::numeric_limits<qint64>::max();
 constexpr qint64 Min = std::numeric_limits<qint64>::min();
 
-qint64 saturate(Wide value)
-{
+qint64 saturate(Wide value) {
     if (value > Max)
         return Max;
     if (value < Min)
@@ -17,8 +16,7 @@ qint64 saturate(Wide value)
     return static_cast<qint64>(value);
 }
 
-Wide powerOfTen(int exponent)
-{
+Wide powerOfTen(int exponent) {
     Wide result = 1;
     for (int i = 0; i < exponent; ++i)
         result *= 10;
@@ -26,26 +24,22 @@ Wide powerOfTen(int exponent)
 }
 
 // Divides and rounds half away from zero.
-Wide divideRounded(Wide value, Wide divisor)
-{
+Wide divideRounded(Wide value, Wide divisor) {
     const Wide half = divisor / 2;
     return value >= 0 ? (value + half) / divisor : -((-value + half) / divisor);
 }
 
-bool isBlank(QChar c)
-{
+bool isBlank(QChar c) {
     return c == u' ' || c == u'\t';
 }
 
 } // namespace
 
-Decimal Decimal::fromInt(qint64 whole)
-{
+Decimal Decimal::fromInt(qint64 whole) {
     return Decimal(saturate(Wide(whole) * Scale));
 }
 
-Decimal Decimal::read(QStringView text)
-{
+Decimal Decimal::read(QStringView text) {
     qsizetype i = 0;
     while (i < text.size() && isBlank(text[i]))
         ++i;
@@ -84,8 +78,7 @@ Decimal Decimal::read(QStringView text)
     return Decimal(saturate(negative ? -units : units));
 }
 
-Decimal Decimal::roundedProduct(std::initializer_list<Decimal> factors, int decimals)
-{
+Decimal Decimal::roundedProduct(std::initializer_list<Decimal> factors, int decimals) {
     Wide value = 1;
     int scaleDigits = 0;
     for (const Decimal factor : factors) {
@@ -100,14 +93,12 @@ Decimal Decimal::roundedProduct(std::initializer_list<Decimal> factors, int deci
     return Decimal(saturate(rounded * powerOfTen(4 - decimals)));
 }
 
-Decimal Decimal::rounded(int decimals) const
-{
+Decimal Decimal::rounded(int decimals) const {
     const Wide step = powerOfTen(4 - decimals);
     return Decimal(saturate(divideRounded(m_units, step) * step));
 }
 
-QString Decimal::moneyText() const
-{
+QString Decimal::moneyText() const {
     const qint64 cents = static_cast<qint64>(divideRounded(m_units, 100));
     const bool negative = cents < 0;
     const quint64 magnitude = negative ? 0 - static_cast<quint64>(cents) : cents;
@@ -116,8 +107,7 @@ QString Decimal::moneyText() const
     return negative ? u'-' + text : text;
 }
 
-QString Decimal::plainText() const
-{
+QString Decimal::plainText() const {
     const bool negative = m_units < 0;
     const quint64 magnitude = negative ? 0 - static_cast<quint64>(m_units) : m_units;
     QString text = QString::number(magnitude / Scale);
@@ -130,17 +120,14 @@ QString Decimal::plainText() const
     return negative ? u'-' + text : text;
 }
 
-Decimal Decimal::operator-() const
-{
+Decimal Decimal::operator-() const {
     return Decimal(saturate(-Wide(m_units)));
 }
 
-Decimal Decimal::operator+(Decimal other) const
-{
+Decimal Decimal::operator+(Decimal other) const {
     return Decimal(saturate(Wide(m_units) + other.m_units));
 }
 
-Decimal Decimal::operator-(Decimal other) const
-{
+Decimal Decimal::operator-(Decimal other) const {
     return Decimal(saturate(Wide(m_units) - other.m_units));
 }

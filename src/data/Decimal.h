@@ -40,6 +40,7 @@ public:
     constexpr auto operator<=>(const Decimal&) const = default;
 
 private:
-    constexpr explicit Decimal(qint64 units) : m_units(units) {}
+    constexpr explicit Decimal(qint64 units)
+        : m_units(units) {}
     qint64 m_units = 0;
 };

@@ -10,8 +10,7 @@
 namespace PinyinCollation {
 namespace {
 
-int compare(void* collator, int leftLength, const void* left, int rightLength, const void* right)
-{
+int compare(void* collator, int leftLength, const void* left, int rightLength, const void* right) {
     UErrorCode status = U_ZERO_ERROR;
     const UCollationResult result =
         ucol_strcollUTF8(static_cast<UCollator*>(collator), static_cast<const char*>(left),
@@ -19,15 +18,13 @@ int compare(void* collator, int leftLength, const void* left, int rightLength, c
     return result == UCOL_LESS ? -1 : result == UCOL_GREATER ? 1 : 0;
 }
 
-void destroy(void* collator)
-{
+void destroy(void* collator) {
     ucol_close(static_cast<UCollator*>(collator));
 }
 
 } // namespace
 
-void install(sqlite3* connection)
-{
+void install(sqlite3* connection) {
     UErrorCode status = U_ZERO_ERROR;
     UCollator* collator = ucol_open("zh", &status);
     if (U_FAILURE(status))

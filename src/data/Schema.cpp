@@ -118,15 +118,13 @@ constexpr const char16_t* SampleSpecifications[] = {u"硬盒", u"精品", u"硬�
 
 } // namespace
 
-void create(Database& database)
-{
+void create(Database& database) {
     Transaction transaction(database);
     database.execScript(Tables);
     transaction.commit();
 }
 
-void insertTemplateRows(Database& database)
-{
+void insertTemplateRows(Database& database) {
     Transaction transaction(database);
     int index = 0;
     for (const SampleProduct& product : SampleProducts) {
@@ -136,12 +134,12 @@ void insertTemplateRows(Database& database)
         const QString pinyin = QString::fromUtf16(product.pinyin);
         const QString maker = QString::fromUtf16(product.maker);
         const QString specification = QString::fromUtf16(SampleSpecifications[index++]);
-        database.exec(u"INSERT INTO [商品] ([ID号], [查询], [编号], [名称], [拼音], [单位], [进价], "
-                      u"[售价], [备注], [厂家], [库存]) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                      id, code + name + pinyin + maker, code, name + u'\\' + specification, pinyin,
-                      u"包"_s, Decimal::fromInt(product.purchasePrice),
-                      Decimal::fromInt(product.salePrice), QString(u""_s), maker,
-                      Decimal::fromInt(product.stock));
+        database.exec(
+            u"INSERT INTO [商品] ([ID号], [查询], [编号], [名称], [拼音], [单位], [进价], "
+            u"[售价], [备注], [厂家], [库存]) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+            id, code + name + pinyin + maker, code, name + u'\\' + specification, pinyin, u"包"_s,
+            Decimal::fromInt(product.purchasePrice), Decimal::fromInt(product.salePrice),
+            QString(u""_s), maker, Decimal::fromInt(product.stock));
     }
     database.exec(u"INSERT INTO [设置] ([密码], [标题], [结尾1], [结尾2], [结尾3], [左边距], "
                   u"[上边距], [自动打印], [默认打印机], [小票打印机], [条码]) "

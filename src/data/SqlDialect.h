@@ -8,8 +8,7 @@ namespace SqlDialect {
 
 // An ORDER BY term that sorts a text column in pinyin order (the collation the engine
 // registers on every connection).
-inline QString pinyinOrder(QStringView column)
-{
+inline QString pinyinOrder(QStringView column) {
     return u'[' + column + u"] COLLATE zh";
 }
 

@@ -1,7 +1,7 @@
 #include "data/Statement.h"
 
-#include "data/DbError.h"
 #include "data/DateText.h"
+#include "data/DbError.h"
 
 #include <sqlcipher/sqlite3.h>
 
@@ -9,18 +9,13 @@
 
 Statement::Statement(sqlite3* connection, sqlite3_stmt* handle)
     : m_connection(connection)
-    , m_handle(handle)
-{
-}
+    , m_handle(handle) {}
 
 Statement::Statement(Statement&& other) noexcept
     : m_connection(other.m_connection)
-    , m_handle(std::exchange(other.m_handle, nullptr))
-{
-}
+    , m_handle(std::exchange(other.m_handle, nullptr)) {}
 
-Statement& Statement::operator=(Statement&& other) noexcept
-{
+Statement& Statement::operator=(Statement&& other) noexcept {
     if (this != &other) {
         sqlite3_finalize(m_handle);
         m_connection = other.m_connection;
@@ -29,24 +24,20 @@ Statement& Statement::operator=(Statement&& other) noexcept
     return *this;
 }
 
-Statement::~Statement()
-{
+Statement::~Statement() {
     sqlite3_finalize(m_handle);
 }
 
-void Statement::fail() const
-{
+void Statement::fail() const {
     throw DbError(QString::fromUtf8(sqlite3_errmsg(m_connection)));
 }
 
-void Statement::check(int result) const
-{
+void Statement::check(int result) const {
     if (result != SQLITE_OK)
         fail();
 }
 
-void Statement::bind(int index, const QString& text)
-{
+void Statement::bind(int index, const QString& text) {
     // A null QString would bind NULL; an empty text box stores an empty text.
     static const char16_t empty[] = u"";
     const void* data = text.isNull() ? static_cast<const void*>(empty) : text.utf16();
@@ -54,28 +45,23 @@ void Statement::bind(int index, const QString& text)
                               SQLITE_TRANSIENT));
 }
 
-void Statement::bind(int index, Decimal value)
-{
+void Statement::bind(int index, Decimal value) {
     check(sqlite3_bind_int64(m_handle, index, value.units()));
 }
 
-void Statement::bind(int index, QDate date)
-{
+void Statement::bind(int index, QDate date) {
     bind(index, DateText::format(date));
 }
 
-void Statement::bind(int index, qint64 value)
-{
+void Statement::bind(int index, qint64 value) {
     check(sqlite3_bind_int64(m_handle, index, value));
 }
 
-void Statement::bindNull(int index)
-{
+void Statement::bindNull(int index) {
     check(sqlite3_bind_null(m_handle, index));
 }
 
-bool Statement::next()
-{
+bool Statement::next() {
     const int result = sqlite3_step(m_handle);
     if (result == SQLITE_ROW)
         return true;
@@ -84,43 +70,36 @@ bool Statement::next()
     fail();
 }
 
-void Statement::run()
-{
+void Statement::run() {
     while (next()) {
     }
 }
 
-void Statement::reset()
-{
+void Statement::reset() {
     sqlite3_reset(m_handle);
     sqlite3_clear_bindings(m_handle);
 }
 
-bool Statement::isNull(int column) const
-{
+bool Statement::isNull(int column) const {
     return sqlite3_column_type(m_handle, column) == SQLITE_NULL;
 }
 
-QString Statement::text(int column) const
-{
+QString Statement::text(int column) const {
     const auto* data = static_cast<const char16_t*>(sqlite3_column_text16(m_handle, column));
     const int bytes = sqlite3_column_bytes16(m_handle, column);
     return data ? QString::fromUtf16(data, bytes / 2) : QString();
 }
 
-Decimal Statement::decimal(int column) const
-{
+Decimal Statement::decimal(int column) const {
     return Decimal::fromUnits(sqlite3_column_int64(m_handle, column));
 }
 
-std::optional<QDate> Statement::date(int column) const
-{
+std::optional<QDate> Statement::date(int column) const {
     if (isNull(column))
         return std::nullopt;
     return DateText::parse(text(column));
 }
 
-qint64 Statement::integer(int column) const
-{
+qint64 Statement::integer(int column) const {
     return sqlite3_column_int64(m_handle, column);
 }

@@ -26,9 +26,7 @@ public:
     void bind(int index, QDate date);
     void bind(int index, qint64 value);
     void bind(int index, int value) { bind(index, static_cast<qint64>(value)); }
-    template <typename T>
-    void bind(int index, const std::optional<T>& value)
-    {
+    template <typename T> void bind(int index, const std::optional<T>& value) {
         if (value)
             bind(index, *value);
         else
@@ -36,9 +34,7 @@ public:
     }
     void bindNull(int index);
 
-    template <typename... Values>
-    void bindAll(const Values&... values)
-    {
+    template <typename... Values> void bindAll(const Values&... values) {
         int index = 0;
         (bind(++index, values), ...);
     }

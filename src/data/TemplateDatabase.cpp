@@ -6,8 +6,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace TemplateDatabase {
 
-bool writeTo(const QString& path, QString* error)
-{
+bool writeTo(const QString& path, QString* error) {
     QFile source(u":/template.dat"_s);
     if (!source.open(QIODevice::ReadOnly)) {
         *error = source.errorString();

@@ -5,13 +5,11 @@
 using namespace Qt::Literals::StringLiterals;
 
 Transaction::Transaction(Database& database)
-    : m_database(database)
-{
+    : m_database(database) {
     m_database.execScript(u"BEGIN IMMEDIATE;");
 }
 
-Transaction::~Transaction()
-{
+Transaction::~Transaction() {
     if (!m_open)
         return;
     try {
@@ -21,8 +19,7 @@ Transaction::~Transaction()
     }
 }
 
-void Transaction::commit()
-{
+void Transaction::commit() {
     m_database.execScript(u"COMMIT;");
     m_open = false;
 }

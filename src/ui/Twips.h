@@ -8,20 +8,16 @@ namespace Twips {
 
 constexpr int TwipsPerPixel = 15;
 
-constexpr int px(int twips)
-{
+constexpr int px(int twips) {
     return twips / TwipsPerPixel;
 }
-constexpr int twips(int pixels)
-{
+constexpr int twips(int pixels) {
     return pixels * TwipsPerPixel;
 }
-constexpr QRect rect(int left, int top, int width, int height)
-{
+constexpr QRect rect(int left, int top, int width, int height) {
     return QRect(px(left), px(top), px(width), px(height));
 }
-constexpr QSize size(int width, int height)
-{
+constexpr QSize size(int width, int height) {
     return QSize(px(width), px(height));
 }
 

@@ -7,21 +7,19 @@
 
 using namespace Qt::Literals::StringLiterals;
 
-TempShop::TempShop()
-{
+TempShop::TempShop() {
     QString error;
     if (!TemplateDatabase::writeTo(databasePath(), &error))
         qFatal("cannot write the template database: %s", qPrintable(error));
     reopen();
 }
 
-QString TempShop::databasePath() const
-{
+QString TempShop::databasePath() const {
     return m_folder.filePath(u"数据库.dat"_s);
 }
 
-void TempShop::reopen()
-{
+void TempShop::reopen() {
     m_database.reset();
-    m_database.emplace(Database::open(databasePath(), QString::fromUtf16(Schema::DatabasePassword)));
+    m_database.emplace(
+        Database::open(databasePath(), QString::fromUtf16(Schema::DatabasePassword)));
 }

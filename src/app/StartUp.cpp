@@ -1,0 +1,39 @@
+#include "app/StartUp.h"
+
+#include "app/DataFolder.h"
+#include "data/DbError.h"
+#include "data/Schema.h"
+#include "data/TemplateDatabase.h"
+
+#include <QFileInfo>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace StartUp {
+
+StartUpResult run(const QString& driveDRoot, const QString& driveCRoot) {
+    StartUpResult result;
+    result.dataFolder = DataFolder::dataFolderIn(DataFolder::chooseRoot(driveDRoot, driveCRoot));
+    DataFolder::makePath(result.dataFolder);
+    const QString path = DataFolder::databaseFileIn(result.dataFolder);
+    if (!QFileInfo::exists(path)) {
+        QString reason;
+        if (!TemplateDatabase::writeTo(path, &reason)) {
+            result.error = u"无法创建数据库文件 "_s + path + u"：" + reason;
+            return result;
+        }
+    }
+    try {
+        Database database = Database::open(path, QString::fromUtf16(Schema::DatabasePassword));
+        Statement settings = database.prepare(u"SELECT [密码] FROM [设置] LIMIT 1");
+        if (!settings.next())
+            throw DbError(u"设置表中没有记录"_s);
+        result.storedPassword = settings.text(0);
+        result.database.emplace(std::move(database));
+    } catch (const DbError& error) {
+        result.error = u"无法打开数据库文件 "_s + path + u"：" + error.message();
+    }
+    return result;
+}
+
+} // namespace StartUp

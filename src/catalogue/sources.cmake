@@ -1,0 +1,3 @@
+list(APPEND VELLOR_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/Pinyin.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PinyinTable.cpp)

@@ -1,0 +1,179 @@
+#include "data/Database.h"
+#include "data/DbError.h"
+#include "data/Schema.h"
+#include "data/SqlDialect.h"
+#include "data/Transaction.h"
+#include "support/TempShop.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+class TestDatabase : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void templateHoldsTheSampleShop();
+    void textColumnsRejectTooLongTexts_data();
+    void textColumnsRejectTooLongTexts();
+    void currencyIsExactThroughSums();
+    void boundTextWithQuotesIsStoredAsTyped();
+    void transactionRollsBackUnlessCommitted();
+    void likeKeepsWildcardsAndIgnoresAsciiCase();
+    void namesSortInPinyinOrder();
+    void wrongKeyIsRefused();
+    void fileNeedsThePasswordOutsideTheProgram();
+};
+
+void TestDatabase::templateHoldsTheSampleShop() {
+    TempShop shop;
+    Statement settings =
+        shop.db().prepare(u"SELECT [密码], [标题], [左边距], [自动打印], [条码] FROM [设置]");
+    QVERIFY(settings.next());
+    QCOMPARE(settings.text(0), u"739"_s);
+    QCOMPARE(settings.text(1), u"zerurad"_s);
+    QCOMPARE(settings.text(2), u"0"_s);
+    QCOMPARE(settings.text(3), u"0"_s);
+    QCOMPARE(settings.text(4), u"0"_s);
+    QVERIFY(!settings.next());
+
+    Statement products = shop.db().prepare(
+        u"SELECT [名称], [查询], [进价], [售价], [库存] FROM [商品] ORDER BY [ID号]");
+    QVERIFY(products.next());
+    QCOMPARE(products.text(0), u"中华\\硬盒"_s);
+    QCOMPARE(products.text(1), u"A20170313183319中华zh上海制烟厂"_s);
+    QCOMPARE(products.decimal(2), Decimal::fromInt(43));
+    QCOMPARE(products.decimal(3), Decimal::fromInt(45));
+    QCOMPARE(products.decimal(4), Decimal::fromInt(88));
+    int count = 1;
+    while (products.next())
+        ++count;
+    QCOMPARE(count, 5);
+    for (const char16_t* table : {u"订单", u"出入库", u"盘点明细"}) {
+        Statement rows =
+            shop.db().prepare(u"SELECT count(*) FROM [" + QString::fromUtf16(table) + u']');
+        QVERIFY(rows.next());
+        QCOMPARE(rows.integer(0), 0);
+    }
+}
+
+void TestDatabase::textColumnsRejectTooLongTexts_data() {
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<int>("width");
+    QTest::newRow("movement name") << u"出入库"_s << u"名称"_s << 50;
+    QTest::newRow("product name") << u"商品"_s << u"名称"_s << 100;
+    QTest::newRow("stocktaking unit") << u"盘点明细"_s << u"单位"_s << 10;
+    QTest::newRow("sale received amount") << u"订单"_s << u"实收"_s << 10;
+}
+
+void TestDatabase::textColumnsRejectTooLongTexts() {
+    QFETCH(QString, table);
+    QFETCH(QString, column);
+    QFETCH(int, width);
+    TempShop shop;
+    const QString insert = u"INSERT INTO [" + table + u"] ([" + column + u"]) VALUES (?)";
+    // Chinese characters count as one each, not as their bytes.
+    shop.db().exec(insert, QString(width, u'烟'));
+    QVERIFY_THROWS_EXCEPTION(DbError, shop.db().exec(insert, QString(width + 1, u'烟')));
+}
+
+void TestDatabase::currencyIsExactThroughSums() {
+    TempShop shop;
+    for (int i = 0; i < 10; ++i)
+        shop.db().exec(u"INSERT INTO [出入库] ([金额]) VALUES (?)", Decimal::read(u"0.1"));
+    Statement sum = shop.db().prepare(u"SELECT sum([金额]) FROM [出入库]");
+    QVERIFY(sum.next());
+    QCOMPARE(sum.decimal(0), Decimal::fromInt(1));
+    QVERIFY_THROWS_EXCEPTION(
+        DbError, shop.db().exec(u"INSERT INTO [出入库] ([金额]) VALUES (?)", u"12元"_s));
+}
+
+void TestDatabase::boundTextWithQuotesIsStoredAsTyped() {
+    TempShop shop;
+    const QString name = u"O'Neil \"牌\" 100%"_s;
+    shop.db().exec(u"INSERT INTO [商品] ([ID号], [名称]) VALUES (?, ?)", u"1"_s, name);
+    Statement read = shop.db().prepare(u"SELECT [名称] FROM [商品] WHERE [ID号] = ?");
+    read.bindAll(u"1"_s);
+    QVERIFY(read.next());
+    QCOMPARE(read.text(0), name);
+}
+
+void TestDatabase::transactionRollsBackUnlessCommitted() {
+    TempShop shop;
+    try {
+        Transaction transaction(shop.db());
+        shop.db().exec(u"UPDATE [商品] SET [库存] = ?", Decimal::fromInt(0));
+        shop.db().exec(u"INSERT INTO [出入库] ([名称]) VALUES (?)", QString(51, u'x'));
+        transaction.commit();
+        QFAIL("the too-long name was accepted");
+    } catch (const DbError& error) {
+        QVERIFY(!error.message().isEmpty());
+    }
+    Statement stock = shop.db().prepare(u"SELECT sum([库存]) FROM [商品]");
+    QVERIFY(stock.next());
+    QCOMPARE(stock.decimal(0), Decimal::fromInt(88 + 17 + 19 + 20 + 96));
+
+    {
+        Transaction transaction(shop.db());
+        shop.db().exec(u"DELETE FROM [商品]");
+        transaction.commit();
+    }
+    shop.reopen();
+    Statement left = shop.db().prepare(u"SELECT count(*) FROM [商品]");
+    QVERIFY(left.next());
+    QCOMPARE(left.integer(0), 0);
+}
+
+void TestDatabase::likeKeepsWildcardsAndIgnoresAsciiCase() {
+    TempShop shop;
+    const auto count = [&](const QString& text) {
+        Statement statement = shop.db().prepare(u"SELECT count(*) FROM [商品] WHERE [查询] LIKE ?");
+        statement.bindAll(u'%' + text + u'%');
+        statement.next();
+        return statement.integer(0);
+    };
+    QCOMPARE(count(QString()), 5);
+    QCOMPARE(count(u"上海"_s), 2);
+    QCOMPARE(count(u"HSX"_s), 1);
+    QCOMPARE(count(u"红%上海"_s), 1);
+    QCOMPARE(count(u"h_x"_s), 1);
+    QCOMPARE(count(u"'"_s), 0);
+}
+
+void TestDatabase::namesSortInPinyinOrder() {
+    TempShop shop;
+    Statement names = shop.db().prepare(u"SELECT [名称] FROM [商品] ORDER BY " +
+                                        SqlDialect::pinyinOrder(u"名称"));
+    QStringList order;
+    while (names.next())
+        order << names.text(0).section(u'\\', 0, 0);
+    QCOMPARE(order, (QStringList{u"阿诗玛"_s, u"白沙"_s, u"红双喜"_s, u"红塔山"_s, u"中华"_s}));
+}
+
+void TestDatabase::wrongKeyIsRefused() {
+    TempShop shop;
+    QVERIFY_THROWS_EXCEPTION(DbError, Database::open(shop.databasePath(), u"wrong"_s));
+}
+
+void TestDatabase::fileNeedsThePasswordOutsideTheProgram() {
+    const QString cli = QStandardPaths::findExecutable(u"sqlcipher"_s);
+    if (cli.isEmpty())
+        QSKIP("the sqlcipher shell is not installed");
+    TempShop shop;
+    const auto runShell = [&](const QString& script) {
+        QProcess shell;
+        shell.start(cli, {shop.databasePath()});
+        shell.write(script.toUtf8());
+        shell.closeWriteChannel();
+        shell.waitForFinished();
+        return QString::fromUtf8(shell.readAllStandardOutput() + shell.readAllStandardError());
+    };
+    QVERIFY(runShell(u"SELECT [密码] FROM [设置];\n"_s).contains(u"not a database"_s));
+    const QString keyed = runShell(u"PRAGMA key = 'qm1947';\nPRAGMA cipher_page_size = 4096;\nSELECT [密码] FROM [设置];\n"_s);
+    QVERIFY2(keyed.contains(u"739"_s), qPrintable(keyed));
+}
+
+QTEST_APPLESS_MAIN(TestDatabase)
+#include "tst_database.moc"
