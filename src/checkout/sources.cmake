@@ -5,9 +5,11 @@ list(APPEND VELLOR_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ProductLookup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SaleBook.cpp)
 list(APPEND VELLOR_GUI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/CartView.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HistoryMenu.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HistoryPanel.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ProductPicker.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/ProductPicker.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SalesScreen.cpp)
 
 # Receipt: the layout is a rule of the core, painting it on a printer needs the GUI.
 list(APPEND VELLOR_CORE_SOURCES
