@@ -48,6 +48,8 @@ void SaleBook::save(const QString& saleNumber, QDate date, const Cart& cart,
         throw DbError(u"没有销售单号"_s);
     if (cart.size() > MaxLines)
         throw DbError(u"一单最多%1行商品，请分成几单保存。"_s.arg(MaxLines));
+    if (received.size() > AmountWidth || change.size() > AmountWidth)
+        throw DbError(u"实收和找零最多%1位，请检查实收金额。"_s.arg(AmountWidth));
     Transaction transaction(m_database);
     Statement order = m_database.prepare(u"SELECT 1 FROM [订单] WHERE [ID号] = ?1 LIMIT 1");
     order.bind(1, saleNumber);

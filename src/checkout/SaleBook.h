@@ -15,7 +15,8 @@ class SaleBook {
 public:
     static constexpr int MaxLines = 999;
     static constexpr int MaxSalesPerDay = 9999;
-    static constexpr int NameWidth = 50;
+    static constexpr int NameWidth = 50;   // [出入库].[名称]
+    static constexpr int AmountWidth = 10; // [订单].[实收] and [找零]
 
     explicit SaleBook(Database& database)
         : m_database(database) {}

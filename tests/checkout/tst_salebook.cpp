@@ -63,7 +63,9 @@ private Q_SLOTS:
     void numbersLinesByPosition();
     void writesLineOfAGoneProductWithoutStock();
     void cutsLongNamesToTheColumn();
-    void refusesTooManyLines();
+    void refusesWhatCannotBeStored_data();
+    void refusesWhatCannotBeStored();
+    void storesTheMostLines();
     void failedSaveLeavesDatabaseAsBefore_data();
     void failedSaveLeavesDatabaseAsBefore();
     void loadsLinesInWrittenOrder();
@@ -232,16 +234,37 @@ void TestSaleBook::cutsLongNamesToTheColumn() {
              QStringList{name});
 }
 
-void TestSaleBook::refusesTooManyLines() {
+void TestSaleBook::refusesWhatCannotBeStored_data() {
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("more than 999 lines") << SaleBook::MaxLines + 1 << QString() << u"999"_s;
+    QTest::newRow("a change too long for its column") << 1 << u"12345678.00"_s << u"找零"_s;
+}
+
+void TestSaleBook::refusesWhatCannotBeStored() {
+    QFETCH(int, lines);
+    QFETCH(QString, change);
+    QFETCH(QString, message);
     TempShop shop;
     Cart cart;
-    for (int i = 0; i < SaleBook::MaxLines + 1; ++i)
+    for (int i = 0; i < lines; ++i)
         cart.addProduct(pick(QString::number(i)));
     const QString before = ProductFixture::snapshot(shop.db());
-    QVERIFY_THROWS_EXCEPTION(
-        DbError, SaleBook(shop.db()).save(u"A170313-0001"_s, Day, cart, QString(), QString()));
+    try {
+        SaleBook(shop.db()).save(u"A170313-0001"_s, Day, cart, QString(), change);
+        QFAIL("the sale was stored");
+    } catch (const DbError& error) {
+        QVERIFY2(error.message().contains(message), qPrintable(error.message()));
+    }
     QCOMPARE(ProductFixture::snapshot(shop.db()), before);
-    cart.removeLine(0);
+}
+
+void TestSaleBook::storesTheMostLines() {
+    TempShop shop;
+    Cart cart;
+    for (int i = 0; i < SaleBook::MaxLines; ++i)
+        cart.addProduct(pick(QString::number(i)));
     SaleBook(shop.db()).save(u"A170313-0001"_s, Day, cart, QString(), QString());
     QCOMPARE(rows(shop.db(), u"SELECT max([销售号]) FROM [出入库]"_s),
              QStringList{u"A170313-0001998"_s});
