@@ -46,7 +46,8 @@ HistoryPanel::HistoryPanel(SaleBook& book, Platform& platform, QWidget* screen)
     connect(search, &QPushButton::clicked, this, &HistoryPanel::query);
     connect(back, &QPushButton::clicked, this, [this] { stepDay(-1); });
     connect(forward, &QPushButton::clicked, this, [this] { stepDay(1); });
-    connect(m_list, &QListWidget::currentRowChanged, this, &HistoryPanel::showEntry);
+    // Selection, not the current row: focus by the keyboard moves the current row alone.
+    connect(m_list, &QListWidget::itemSelectionChanged, this, &HistoryPanel::showSelected);
     connect(m_menu, &HistoryMenu::deleteChosen, this, &HistoryPanel::deleteChosen);
 }
 
@@ -84,10 +85,11 @@ void HistoryPanel::stepDay(int days) {
     query();
 }
 
-void HistoryPanel::showEntry(int row) {
-    if (row < 0)
+void HistoryPanel::showSelected() {
+    const QList<QListWidgetItem*> selected = m_list->selectedItems();
+    if (selected.isEmpty())
         return;
-    const QString entry = m_list->item(row)->text();
+    const QString entry = selected.first()->text();
     Q_EMIT saleChosen(SaleBook::saleNumberOf(entry), entry.mid(entry.indexOf(u'[') + 1, 10));
 }
 

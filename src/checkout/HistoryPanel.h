@@ -34,7 +34,7 @@ protected:
 
 private:
     void stepDay(int days);
-    void showEntry(int row);
+    void showSelected();
 
     SaleBook& m_book;
     Platform& m_platform;

@@ -379,6 +379,7 @@ void TestSalesHistory::placesTheMenu() {
     ScreenFixture till;
     for (int i = 0; i < 12; ++i)
         sell(till, {{u"zh"_s, 1}});
+    till.key(Qt::Key_F9);
     QListWidget* history = till.list(u"historyList"_s);
     QWidget* menu = till.find(u"historyMenu"_s);
     const QPoint inList(20, y);
@@ -389,6 +390,9 @@ void TestSalesHistory::placesTheMenu() {
                                  std::min(Twips::px(5580) + y + Twips::px(60),
                                           Twips::px(HistoryPanel::LowestMenuTop))));
     QCOMPARE(menu->y(), Twips::px(expectedTop));
+    QCOMPARE(till.text(u"saleNumber"_s), u"A170313-0013"_s); // no sale was shown
+    history->setFocus(Qt::TabFocusReason);
+    QCOMPARE(till.text(u"saleNumber"_s), u"A170313-0013"_s);
 
     QWidget* remove = till.find(u"menuDelete"_s);
     QWidget* cancel = till.find(u"menuCancel"_s);
