@@ -117,9 +117,9 @@ void SalesScreen::buildTotals() {
     m_received = new QLineEdit(this);
     m_received->setObjectName(u"received"_s);
     m_received->setGeometry(Twips::rect(7920, 6600, 1215, 405));
-    m_received->setFont(m_total->font());
     QFont amountFont = m_received->font();
     amountFont.setPointSize(15);
+    amountFont.setBold(true);
     m_received->setFont(amountFont);
     m_received->setMaxLength(ReceivedWidth);
     m_received->installEventFilter(this);
