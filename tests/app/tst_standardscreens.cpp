@@ -1,0 +1,55 @@
+#include "app/AppContext.h"
+#include "app/MainWindow.h"
+#include "app/StandardScreens.h"
+#include "checkout/SalesScreen.h"
+#include "support/FakePlatform.h"
+#include "support/TempShop.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QLabel>
+#include <QMdiSubWindow>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+// The program's own screens, as the main window opens them after a login.
+class TestStandardScreens : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void salesScreenOpensAndPrintsItsReceipt_data();
+    void salesScreenOpensAndPrintsItsReceipt();
+};
+
+void TestStandardScreens::salesScreenOpensAndPrintsItsReceipt_data() {
+    QTest::addColumn<QString>("button");
+    QTest::newRow("打印(F4)") << u"printButton"_s;
+    QTest::newRow("保存(F12) with automatic printing") << u"saveButton"_s;
+}
+
+void TestStandardScreens::salesScreenOpensAndPrintsItsReceipt() {
+    QFETCH(QString, button);
+    TempShop shop;
+    shop.db().exec(u"UPDATE [设置] SET [自动打印] = '1'");
+    QTemporaryDir drive;
+    FakePlatform platform;
+    platform.cRoot = drive.path();
+    AppContext context{shop.db(), platform, shop.folder()};
+    MainWindow window(context, standardScreens());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QMdiSubWindow* sales = window.screenWindow(Screen::Sales);
+    QVERIFY(sales);
+    QCOMPARE(sales->widget()->windowTitle(), u"销售管理"_s);
+    const QString saleNumber = sales->widget()->findChild<QLabel*>(u"saleNumber"_s)->text();
+    QTest::mouseClick(sales->widget()->findChild<QAbstractButton*>(button), Qt::LeftButton);
+
+    // No printer is installed here, so the receipt is kept as a file in the data folder.
+    QVERIFY(QFileInfo::exists(shop.folder() + u"/小票/"_s + saleNumber + u".pdf"_s));
+    QCOMPARE(platform.messages, QStringList());
+}
+
+QTEST_MAIN(TestStandardScreens)
+#include "tst_standardscreens.moc"
