@@ -7,7 +7,10 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMainWindow>
+#include <QTranslator>
 
 #include <memory>
 
@@ -17,6 +20,11 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // Without an explicit CJK face Qt may pick Japanese glyph shapes for Chinese text.
     application.setFont(QFont(u"WenQuanYi Micro Hei"_s, 9));
+    // Standard buttons of message boxes read 确定, 是, 否.
+    QTranslator qtTranslations;
+    if (qtTranslations.load(QLocale(QLocale::Chinese, QLocale::China), u"qtbase"_s, u"_"_s,
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        application.installTranslator(&qtTranslations);
 
     DesktopPlatform platform;
     StartUpResult started = StartUp::run(platform.driveDRoot(), platform.driveCRoot());

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QPrinterInfo>
 
 using namespace Qt::Literals::StringLiterals;
@@ -52,6 +53,13 @@ QStringList DesktopPlatform::printerNames() const {
 
 QString DesktopPlatform::defaultPrinterName() const {
     return QPrinterInfo::defaultPrinterName();
+}
+
+std::unique_ptr<QPrinter> DesktopPlatform::openPrinter(const QString& deviceName) {
+    const QPrinterInfo printer = QPrinterInfo::printerInfo(deviceName);
+    if (printer.isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(printer, QPrinter::HighResolution);
 }
 
 void DesktopPlatform::openUrl(const QUrl& url) {

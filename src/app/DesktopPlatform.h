@@ -13,5 +13,6 @@ public:
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
     QStringList printerNames() const override;
     QString defaultPrinterName() const override;
+    std::unique_ptr<QPrinter> openPrinter(const QString& deviceName) override;
     void openUrl(const QUrl& url) override;
 };

@@ -5,6 +5,9 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <memory>
+
+class QPrinter;
 class QWidget;
 
 // Everything the operating system answers, behind one object that tests replace.
@@ -30,6 +33,8 @@ public:
     // Installed printers by device name, in the order the system lists them.
     virtual QStringList printerNames() const = 0;
     virtual QString defaultPrinterName() const = 0;
+    // The installed printer with this device name, set up for one job; null when there is none.
+    virtual std::unique_ptr<QPrinter> openPrinter(const QString& deviceName) = 0;
 
     // Shows a page in the default browser; never waits, never reports.
     virtual void openUrl(const QUrl& url) = 0;

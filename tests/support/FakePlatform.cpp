@@ -1,5 +1,7 @@
 #include "support/FakePlatform.h"
 
+#include <QPrinter>
+
 void FakePlatform::inform(QWidget*, const QString& text) {
     messages.append(text);
 }
@@ -12,4 +14,14 @@ bool FakePlatform::askYesNo(QWidget*, const QString& text) {
 
 QString FakePlatform::saveFileName(QWidget*, const QString&, const QString&) {
     return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+}
+
+std::unique_ptr<QPrinter> FakePlatform::openPrinter(const QString& deviceName) {
+    openedPrinters.append(deviceName);
+    if (printerOutput.isEmpty())
+        return nullptr;
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(printerOutput);
+    return printer;
 }

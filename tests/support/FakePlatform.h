@@ -16,6 +16,7 @@ public:
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
     QStringList printerNames() const override { return printers; }
     QString defaultPrinterName() const override { return defaultPrinter; }
+    std::unique_ptr<QPrinter> openPrinter(const QString& deviceName) override;
     void openUrl(const QUrl& url) override { openedUrls.append(url); }
 
     QDateTime clock = QDateTime(QDate(2017, 3, 13), QTime(18, 33, 19));
@@ -23,6 +24,7 @@ public:
     QString cRoot;
     QStringList printers;
     QString defaultPrinter;
+    QString printerOutput; // PDF file every opened printer writes to; none opens while empty
 
     QList<bool> answers;     // next answers of askYesNo; Yes when empty
     QStringList saveAnswers; // next answers of saveFileName; cancel when empty
@@ -30,4 +32,5 @@ public:
     QStringList messages;  // every text shown, information and questions alike
     QStringList questions; // the texts of the questions only
     QList<QUrl> openedUrls;
+    QStringList openedPrinters; // device names asked for, opened or not
 };
