@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ui/grid/RecordStore.h"
+
+#include <optional>
+
+// What a grid knows besides its widgets: the store, which record the top row shows, the
+// selected row and the loading flag. Row r shows record top + r.
+class GridState {
+public:
+    GridState(int columnCount, int rows);
+
+    RecordStore& store() { return m_store; }
+    const RecordStore& store() const { return m_store; }
+    int rows() const { return m_rows; }
+
+    int top() const { return m_top; }
+    // Clamped to the scroll range.
+    void setTop(int top);
+    int scrollMaximum() const { return m_scrollMaximum; }
+    bool scrollEnabled() const { return m_scrollMaximum > 0; }
+    // Fits the range to the store's records and goes back to the first one.
+    void setScrollRange();
+
+    bool isLoading() const { return m_loading; }
+    void setLoading(bool loading) { m_loading = loading; }
+
+    std::optional<int> recordAt(int row) const;
+
+    int selectedRow() const { return m_selectedRow; }
+    std::optional<int> selectedRecord() const { return m_selectedRecord; }
+    // Selects the row when it shows a record; otherwise nothing stays selected.
+    bool select(int row);
+    void clearSelection();
+
+    // Stores a row's texts into its record, unless loading or the row shows none.
+    bool writeBack(int row, const QStringList& texts);
+
+private:
+    RecordStore m_store;
+    int m_rows;
+    int m_top = 0;
+    int m_scrollMaximum = 0;
+    bool m_loading = false;
+    int m_selectedRow = -1;
+    std::optional<int> m_selectedRecord;
+};
