@@ -81,15 +81,18 @@ void ProductScreen::buildGrid() {
     GridDesign design;
     design.rows = 16;
     design.width = 10635;
+    const auto centred = [](const QString& caption, int width) {
+        return GridColumn{.caption = caption, .headerWidth = width, .alignment = Qt::AlignHCenter};
+    };
     design.columns = {
-        {u"编号\\条码"_s, 1515},
-        {u"商品名称\\规格"_s, 2895},
-        {u"单位"_s, 555, {}, {}, Qt::AlignHCenter},
-        {u"进价"_s, 855, {}, {}, Qt::AlignHCenter},
-        {u"售价"_s, 855, {}, {}, Qt::AlignHCenter},
-        {u"生产厂家"_s, 1395},
-        {u"拼音"_s, 1275},
-        {u"备注"_s, 1215},
+        {.caption = u"编号\\条码"_s, .headerWidth = 1515},
+        {.caption = u"商品名称\\规格"_s, .headerWidth = 2895},
+        centred(u"单位"_s, 555),
+        centred(u"进价"_s, 855),
+        centred(u"售价"_s, 855),
+        {.caption = u"生产厂家"_s, .headerWidth = 1395},
+        {.caption = u"拼音"_s, .headerWidth = 1275},
+        {.caption = u"备注"_s, .headerWidth = 1215},
     };
     m_grid = new RecordGrid(design, this);
     m_grid->setObjectName(u"grid"_s);
@@ -106,28 +109,28 @@ void ProductScreen::buildEntryFrame() {
         auto* text = new QLabel(caption, frame);
         text->setGeometry(Twips::rect(left, top + 30, width, 300));
     };
-    label(u"编号\\条码"_s, 60, 120, 900);
-    m_code = makeField(frame, u"code"_s, Twips::rect(960, 120, 1560, 330));
+    label(u"编号\\条码"_s, 60, 120, 780);
+    m_code = makeField(frame, u"code"_s, Twips::rect(840, 120, 1800, 330));
     m_autoNumber = new QCheckBox(u"自动编号"_s, frame);
     m_autoNumber->setObjectName(u"autoNumber"_s);
-    m_autoNumber->setGeometry(Twips::rect(960, 540, 1440, 330));
+    m_autoNumber->setGeometry(Twips::rect(840, 540, 1440, 330));
     m_autoNumber->setChecked(true);
-    label(u"名称"_s, 2640, 120, 480);
-    m_name = makeField(frame, u"name"_s, Twips::rect(3120, 120, 2160, 330));
-    label(u"规格"_s, 2640, 540, 480);
-    m_specification = makeField(frame, u"specification"_s, Twips::rect(3120, 540, 2160, 330));
-    label(u"进价"_s, 5400, 120, 480);
-    m_purchasePrice = makeField(frame, u"purchasePrice"_s, Twips::rect(5880, 120, 900, 330));
-    label(u"售价"_s, 5400, 540, 480);
-    m_salePrice = makeField(frame, u"salePrice"_s, Twips::rect(5880, 540, 900, 330));
-    label(u"单位"_s, 6900, 120, 480);
-    m_unit = makeField(frame, u"unit"_s, Twips::rect(7380, 120, 1080, 330));
-    label(u"拼音"_s, 6900, 540, 480);
-    m_pinyin = makeField(frame, u"pinyin"_s, Twips::rect(7380, 540, 1080, 330));
-    label(u"厂家"_s, 8580, 120, 480);
-    m_maker = makeField(frame, u"maker"_s, Twips::rect(9060, 120, 1440, 330));
-    label(u"备注"_s, 8580, 540, 480);
-    m_remark = makeField(frame, u"remark"_s, Twips::rect(9060, 540, 1440, 330));
+    label(u"名称"_s, 2700, 120, 480);
+    m_name = makeField(frame, u"name"_s, Twips::rect(3180, 120, 2040, 330));
+    label(u"规格"_s, 2700, 540, 480);
+    m_specification = makeField(frame, u"specification"_s, Twips::rect(3180, 540, 2040, 330));
+    label(u"进价"_s, 5340, 120, 480);
+    m_purchasePrice = makeField(frame, u"purchasePrice"_s, Twips::rect(5820, 120, 900, 330));
+    label(u"售价"_s, 5340, 540, 480);
+    m_salePrice = makeField(frame, u"salePrice"_s, Twips::rect(5820, 540, 900, 330));
+    label(u"单位"_s, 6840, 120, 480);
+    m_unit = makeField(frame, u"unit"_s, Twips::rect(7320, 120, 1080, 330));
+    label(u"拼音"_s, 6840, 540, 480);
+    m_pinyin = makeField(frame, u"pinyin"_s, Twips::rect(7320, 540, 1080, 330));
+    label(u"厂家"_s, 8520, 120, 480);
+    m_maker = makeField(frame, u"maker"_s, Twips::rect(9000, 120, 1500, 330));
+    label(u"备注"_s, 8520, 540, 480);
+    m_remark = makeField(frame, u"remark"_s, Twips::rect(9000, 540, 1500, 330));
 }
 
 void ProductScreen::buildButtons() {

@@ -6,6 +6,7 @@
 #include "data/Transaction.h"
 #include "support/FakePlatform.h"
 #include "support/TempShop.h"
+#include "ui/Twips.h"
 #include "ui/grid/RecordGrid.h"
 
 #include <QCheckBox>
@@ -134,6 +135,19 @@ void TestProductScreen::openingListsTheTemplateNewestFirst() {
     QCOMPARE(f.cell(0, SalePrice), u"20.00"_s);
     QCOMPARE(f.cell(4, Maker), u"上海制烟厂"_s);
     QCOMPARE(f.cell(4, Pinyin), u"zh"_s);
+    const QList<std::pair<QString, int>> headers{
+        {u"编号\\条码"_s, 1515}, {u"商品名称\\规格"_s, 2895}, {u"单位"_s, 555},  {u"进价"_s, 855},
+        {u"售价"_s, 855},        {u"生产厂家"_s, 1395},       {u"拼音"_s, 1275}, {u"备注"_s, 1215}};
+    for (int column = 0; column < headers.size(); ++column) {
+        auto* header = f.grid()->findChild<QPushButton*>(u"Cm2_%1"_s.arg(column));
+        QCOMPARE(header->text(), headers.at(column).first);
+        QCOMPARE(header->width(), Twips::px(headers.at(column).second));
+    }
+    // Unit and prices show whole in their narrow columns.
+    for (int column : {Unit, PurchasePrice, SalePrice}) {
+        auto* cell = f.grid()->findChild<QLabel*>(u"cell_0_%1"_s.arg(column));
+        QVERIFY(cell->width() >= cell->fontMetrics().horizontalAdvance(cell->text()));
+    }
     QVERIFY(f.find<QCheckBox>(u"autoNumber"_s)->isChecked());
     QCOMPARE(f.find(u"code"_s)->text(), QString());
     QVERIFY(!f.find<QPushButton>(u"delete"_s)->isEnabled());
