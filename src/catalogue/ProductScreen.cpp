@@ -4,6 +4,7 @@
 #include "app/Platform.h"
 #include "catalogue/EntryField.h"
 #include "catalogue/Pinyin.h"
+#include "data/DateText.h"
 #include "data/DbError.h"
 #include "ui/Twips.h"
 #include "ui/grid/RecordGrid.h"
@@ -61,7 +62,7 @@ ProductScreen::ProductScreen(AppContext& context, QWidget* parent)
     buildEntryFrame();
     buildButtons();
     wireFields();
-    m_currentId = m_ids.allocate(m_platform.now());
+    beginProduct();
     search();
 }
 
@@ -189,9 +190,19 @@ void ProductScreen::rowClicked(int row) {
     m_delete->setEnabled(true);
 }
 
+void ProductScreen::beginProduct() {
+    try {
+        m_currentId = m_ids.allocate(m_platform.now());
+    } catch (const DbError& error) {
+        // Without the look-up the bare time stamp stands, as it always did.
+        m_currentId = DateText::timeStamp(m_platform.now());
+        m_platform.inform(this, error.message());
+    }
+}
+
 void ProductScreen::add() {
     showEntry(ProductEntry());
-    m_currentId = m_ids.allocate(m_platform.now());
+    beginProduct();
     if (m_autoNumber->isChecked())
         m_code->setText(u'A' + m_currentId);
     m_code->setFocus();

@@ -30,6 +30,7 @@ private:
     void buildButtons();
     void wireFields();
 
+    void beginProduct();
     void search();
     void rowClicked(int row);
     void add();
