@@ -1,15 +1,14 @@
 #include "app/AppContext.h"
-#include "app/DailyBackup.h"
-#include "app/DataFolder.h"
 #include "app/DesktopPlatform.h"
 #include "app/LoginWindow.h"
+#include "app/MainWindow.h"
+#include "app/StandardScreens.h"
 #include "app/StartUp.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QMainWindow>
 #include <QTranslator>
 
 #include <memory>
@@ -35,18 +34,11 @@ int main(int argc, char** argv) {
     AppContext context{*started.database, platform, started.dataFolder};
 
     LoginWindow login(platform, started.storedPassword);
-    std::unique_ptr<QMainWindow> mainWindow;
+    std::unique_ptr<MainWindow> mainWindow;
     QObject::connect(&login, &LoginWindow::cancelled, &application, &QApplication::quit);
     QObject::connect(&login, &LoginWindow::loggedIn, &application, [&] {
-        mainWindow = std::make_unique<QMainWindow>();
-        mainWindow->setWindowTitle(u"Vellor零售店收银软件 V2.0"_s);
-        mainWindow->showMaximized();
-        // Every way out after a login (the close box, the session ending) passes here.
-        QObject::connect(&application, &QApplication::aboutToQuit, &application, [&] {
-            const QString root =
-                DataFolder::chooseRoot(platform.driveDRoot(), platform.driveCRoot());
-            DailyBackup::run(context.database, DailyBackup::folderFor(root), platform.now().date());
-        });
+        mainWindow = std::make_unique<MainWindow>(context, standardScreens());
+        mainWindow->show();
     });
     login.show();
     return application.exec();

@@ -6,3 +6,16 @@ list(APPEND VELLOR_CORE_SOURCES
 list(APPEND VELLOR_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/DesktopPlatform.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LoginWindow.cpp)
+
+list(APPEND VELLOR_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/HelpManual.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SettingsBook.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/help/help.qrc)
+list(APPEND VELLOR_GUI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/AboutBox.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SettingsHolder.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SettingsWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/StandardScreens.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ToolStripButton.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/icons/icons.qrc)

@@ -1,3 +1,16 @@
+# Sales: cart, lookup and sale book in the core; the screen and its panels need the GUI.
+list(APPEND VELLOR_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/BarcodeMode.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Cart.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProductLookup.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SaleBook.cpp)
+list(APPEND VELLOR_GUI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/CartView.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HistoryMenu.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HistoryPanel.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProductPicker.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SalesScreen.cpp)
+
 # Receipt: the layout is a rule of the core, painting it on a printer needs the GUI.
 list(APPEND VELLOR_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ReceiptLayout.cpp)

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "app/HelpManual.h"
+#include "app/ScreenRegistry.h"
+#include "app/SettingsHolder.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <map>
+
+class QMdiArea;
+class QMdiSubWindow;
+struct AppContext;
+
+// The frame of the program: toolbar, menus and the child windows of the working screens.
+// Closing it, by any way, makes the daily backup and ends the program.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(AppContext& context, ScreenRegistry screens, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The settings holder every screen reads the current receipt settings from.
+    SettingsHolder& settings() { return m_settings; }
+
+    // Opens a screen, or brings the open one to the front as it is. Nothing happens for a
+    // screen that has no factory; the child window is returned otherwise.
+    QMdiSubWindow* openScreen(Screen screen);
+    // Closes the stock screen if it is open and opens it afresh in the mode "入库" or "出库".
+    QMdiSubWindow* openStockScreen(const QString& kind);
+    // The child window of an open screen, or nullptr.
+    QMdiSubWindow* screenWindow(Screen screen) const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* buildToolStrip();
+    void buildMenus();
+    void openHelp(HelpManual::Page page);
+    void placeSalesScreen();
+    void exitProgram();
+
+    AppContext& m_context;
+    ScreenRegistry m_screens;
+    SettingsHolder m_settings;
+    QMdiArea* m_mdi = nullptr;
+    std::map<Screen, QPointer<QMdiSubWindow>> m_open;
+    QString m_movementKind;
+    bool m_exiting = false;
+};

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <map>
+
+class QWidget;
+class SettingsSource;
+struct AppContext;
+
+// The child windows the main window opens, each at most once.
+enum class Screen { Sales, Products, Stock, Stocktaking, StocktakingRecords, Report, About };
+
+// What a screen is given when the main window makes it.
+struct ScreenSetup {
+    AppContext& context;
+    SettingsSource& settings;
+    QString movementKind; // "入库" or "出库": the mode of the stock screen
+};
+
+// Makes a screen's widget; the main window wraps it in its child window and owns it.
+using ScreenFactory = std::function<QWidget*(const ScreenSetup&)>;
+using ScreenRegistry = std::map<Screen, ScreenFactory>;

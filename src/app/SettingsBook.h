@@ -1,0 +1,29 @@
+#pragma once
+
+#include "data/SettingsRow.h"
+
+#include <QString>
+
+class Database;
+
+// The one row of [设置] as the settings window reads and writes it. Every failure of the
+// database throws DbError; each write is one transaction.
+class SettingsBook {
+public:
+    enum class PasswordChange { NewPasswordEmpty, OldPasswordWrong, Changed };
+
+    explicit SettingsBook(Database& database);
+
+    // Lays the stored row over `row`: a column that is NULL leaves its field as it was.
+    void readInto(SettingsRow& row) const;
+
+    // Stores the receipt settings and both printers as given; 密码 and 条码 stay untouched.
+    void saveReceiptSettings(const SettingsRow& row);
+
+    // The old password must equal the stored one exactly (case counts, the stored value is
+    // not trimmed); the new one is stored trimmed.
+    PasswordChange changePassword(const QString& oldTyped, const QString& newTyped);
+
+private:
+    Database& m_database;
+};

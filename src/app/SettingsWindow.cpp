@@ -1,0 +1,189 @@
+#include "app/SettingsWindow.h"
+
+#include "app/AppContext.h"
+#include "app/ChildPlacement.h"
+#include "app/Platform.h"
+#include "data/DbError.h"
+#include "data/Decimal.h"
+#include "ui/Twips.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+void addLabel(QWidget* parent, const QString& caption, const QRect& geometry) {
+    (new QLabel(caption, parent))->setGeometry(geometry);
+}
+
+QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption,
+                       const QRect& geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    return button;
+}
+
+} // namespace
+
+SettingsWindow::SettingsWindow(AppContext& context, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_platform(context.platform)
+    , m_book(context.database) {
+    setWindowTitle(u"结合设置"_s);
+    setFixedSize(Twips::size(6900, 6600));
+    buildReceiptFrame();
+    buildPasswordFrame();
+    auto* save = addButton(this, u"save"_s, u"保  存"_s, Twips::rect(1560, 5880, 1215, 435));
+    auto* cancel = addButton(this, u"cancel"_s, u"取  消"_s, Twips::rect(4125, 5880, 1215, 435));
+    connect(save, &QPushButton::clicked, this, &SettingsWindow::save);
+    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    load();
+}
+
+QLineEdit* SettingsWindow::addLineEdit(QWidget* parent, const QString& name,
+                                       const QRect& geometry) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    connect(edit, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
+    return edit;
+}
+
+QComboBox* SettingsWindow::addPrinterList(QWidget* parent, const QString& name,
+                                          const QRect& geometry) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setEditable(true); // a stored name that is no longer installed still shows
+    list->setInsertPolicy(QComboBox::NoInsert);
+    list->setGeometry(geometry);
+    return list;
+}
+
+void SettingsWindow::buildReceiptFrame() {
+    auto* frame = new QGroupBox(u"小票打印设置"_s, this);
+    frame->setGeometry(Twips::rect(240, 120, 6420, 3900));
+    addLabel(frame, u"小票标题"_s, Twips::rect(240, 420, 1200, 300));
+    m_title = addLineEdit(frame, u"title"_s, Twips::rect(1500, 390, 4680, 330));
+    addLabel(frame, u"小票结尾"_s, Twips::rect(240, 840, 1200, 300));
+    for (int i = 0; i < 3; ++i)
+        m_footers[i] = addLineEdit(frame, u"footer"_s + QString::number(i + 1),
+                                   Twips::rect(1500, 810 + i * 390, 4680, 330));
+    addLabel(frame, u"默认打印机"_s, Twips::rect(240, 2070, 1200, 300));
+    m_defaultPrinter = addPrinterList(frame, u"text17"_s, Twips::rect(1500, 2040, 4680, 330));
+    addLabel(frame, u"小票打印机"_s, Twips::rect(240, 2490, 1200, 300));
+    m_receiptPrinter = addPrinterList(frame, u"text19"_s, Twips::rect(1500, 2460, 4680, 330));
+    addLabel(frame, u"打印左边距"_s, Twips::rect(240, 2910, 1200, 300));
+    m_leftMargin = addLineEdit(frame, u"leftMargin"_s, Twips::rect(1500, 2880, 900, 330));
+    m_leftMargin->setText(u"120"_s);
+    addLabel(frame, u"打印上边距"_s, Twips::rect(2700, 2910, 1200, 300));
+    m_topMargin = addLineEdit(frame, u"topMargin"_s, Twips::rect(3960, 2880, 900, 330));
+    m_topMargin->setText(u"200"_s);
+    m_autoPrint = new QCheckBox(u"保存后直接打印小票"_s, frame);
+    m_autoPrint->setObjectName(u"autoPrint"_s);
+    m_autoPrint->setGeometry(Twips::rect(1500, 3360, 4200, 330));
+}
+
+void SettingsWindow::buildPasswordFrame() {
+    auto* frame = new QGroupBox(u"修改登录密码"_s, this);
+    frame->setGeometry(Twips::rect(240, 4140, 6420, 1500));
+    addLabel(frame, u"原密码"_s, Twips::rect(240, 420, 900, 300));
+    m_oldPassword = addLineEdit(frame, u"oldPassword"_s, Twips::rect(1140, 390, 1950, 330));
+    addLabel(frame, u"新密码"_s, Twips::rect(3240, 420, 900, 300));
+    m_newPassword = addLineEdit(frame, u"newPassword"_s, Twips::rect(4140, 390, 1950, 330));
+    for (QLineEdit* password : {m_oldPassword, m_newPassword})
+        password->setMaxLength(15);
+    auto* change =
+        addButton(frame, u"changePassword"_s, u"修改密码"_s, Twips::rect(4650, 870, 1440, 420));
+    connect(change, &QPushButton::clicked, this, &SettingsWindow::changePassword);
+}
+
+void SettingsWindow::load() {
+    m_loaded = fields();
+    try {
+        m_book.readInto(m_loaded);
+    } catch (const DbError&) {
+        // An unreadable row leaves the fields as they are; the user may still type them.
+    }
+    m_title->setText(m_loaded.title);
+    m_footers[0]->setText(m_loaded.footer1);
+    m_footers[1]->setText(m_loaded.footer2);
+    m_footers[2]->setText(m_loaded.footer3);
+    m_leftMargin->setText(m_loaded.leftMargin);
+    m_topMargin->setText(m_loaded.topMargin);
+    m_autoPrint->setChecked(Decimal::read(m_loaded.autoPrint).rounded(0) == Decimal::fromInt(1));
+    const QStringList printers = m_platform.printerNames();
+    const QString systemDefault = m_platform.defaultPrinterName();
+    const std::pair<QComboBox*, QString> lists[] = {{m_defaultPrinter, m_loaded.defaultPrinter},
+                                                    {m_receiptPrinter, m_loaded.receiptPrinter}};
+    for (const auto& [list, stored] : lists) {
+        list->addItems(printers);
+        list->setEditText(stored.isEmpty() ? systemDefault : stored);
+    }
+}
+
+SettingsRow SettingsWindow::fields() const {
+    SettingsRow row = m_loaded;
+    row.title = m_title->text();
+    row.footer1 = m_footers[0]->text();
+    row.footer2 = m_footers[1]->text();
+    row.footer3 = m_footers[2]->text();
+    row.leftMargin = m_leftMargin->text();
+    row.topMargin = m_topMargin->text();
+    row.autoPrint = m_autoPrint->isChecked() ? u"1"_s : u"0"_s;
+    row.defaultPrinter = m_defaultPrinter->currentText();
+    row.receiptPrinter = m_receiptPrinter->currentText();
+    return row;
+}
+
+void SettingsWindow::placeOver(const QWidget& mainWindow) {
+    const QRect main = mainWindow.frameGeometry();
+    move(main.topLeft() + childPlacement(main.size(), frameGeometry().size()));
+}
+
+void SettingsWindow::save() {
+    try {
+        m_book.saveReceiptSettings(fields());
+    } catch (const DbError& error) {
+        m_platform.inform(this, u"保存失败："_s + error.message());
+        return;
+    }
+    close();
+}
+
+void SettingsWindow::changePassword() {
+    auto result = SettingsBook::PasswordChange::NewPasswordEmpty;
+    try {
+        result = m_book.changePassword(m_oldPassword->text(), m_newPassword->text());
+    } catch (const DbError& error) {
+        m_platform.inform(this, u"保存失败："_s + error.message());
+        return;
+    }
+    switch (result) {
+    case SettingsBook::PasswordChange::NewPasswordEmpty:
+        m_platform.inform(this, u"请输入新密码！"_s);
+        break;
+    case SettingsBook::PasswordChange::OldPasswordWrong:
+        hide();
+        m_platform.inform(this, u"原密码不正确，无法修改密码！"_s);
+        show();
+        break;
+    case SettingsBook::PasswordChange::Changed:
+        hide();
+        m_platform.inform(this, u"修改密码成功，请牢记新密码！"_s);
+        close(); // unsaved edits of the other fields go with the window
+        break;
+    }
+}
+
+void SettingsWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    Q_EMIT finished();
+}

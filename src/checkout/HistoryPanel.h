@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDate>
+#include <QObject>
+#include <QPoint>
+
+class HistoryMenu;
+class Platform;
+class QLineEdit;
+class QListWidget;
+class QWidget;
+class SaleBook;
+
+// The lower left of the sales screen: the date range, the list of the range's sales and the
+// pop-up menu of the list. Its widgets sit directly on the screen, at the screen's twips.
+class HistoryPanel : public QObject {
+    Q_OBJECT
+
+public:
+    static constexpr int LowestMenuTop = 6960; // twips
+
+    HistoryPanel(SaleBook& book, Platform& platform, QWidget* screen);
+
+    void setRange(QDate from, QDate to);
+    void query();
+    void hideMenu();
+
+Q_SIGNALS:
+    void saleChosen(const QString& saleNumber, const QString& saleDate);
+    void deleteChosen();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void stepDay(int days);
+    void showSelected();
+
+    SaleBook& m_book;
+    Platform& m_platform;
+    QWidget* m_screen;
+    QLineEdit* m_from;
+    QLineEdit* m_to;
+    QListWidget* m_list;
+    HistoryMenu* m_menu;
+    bool m_rightPressed = false;
+};

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "checkout/PickEntry.h"
+#include "checkout/ProductLookup.h"
+
+#include <QList>
+#include <QObject>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QWidget;
+
+// The upper left of the sales screen: the search box or, in barcode mode, the barcode box,
+// and the pick list of matching products. It finds products; the screen adds them.
+class ProductPicker : public QObject {
+    Q_OBJECT
+
+public:
+    ProductPicker(Database& database, QWidget* screen);
+
+    bool barcodeMode() const;
+    void setBarcodeMode(bool on);
+    // Both boxes emptied, the first products by name listed, the focus in the visible box.
+    void reset();
+    void focusBox();
+
+Q_SIGNALS:
+    void picked(const PickEntry& product);
+    void pickListPressed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void search(const QString& text);
+    void pickSelected();
+    void pickTheOnlyEntry();
+    QLineEdit* visibleBox() const;
+
+    ProductLookup m_lookup;
+    QList<PickEntry> m_entries;
+    QLabel* m_prompt;
+    QCheckBox* m_barcodeCheck;
+    QLineEdit* m_searchBox;
+    QLineEdit* m_barcodeBox;
+    QListWidget* m_pickList;
+};

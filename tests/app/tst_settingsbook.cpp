@@ -1,0 +1,133 @@
+#include "app/SettingsBook.h"
+#include "data/DbError.h"
+#include "support/TempShop.h"
+
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QString stored(Database& database, const QString& column) {
+    Statement row = database.prepare(u"SELECT [" + column + u"] FROM [设置]");
+    row.next();
+    return row.text(0);
+}
+
+SettingsRow edited() {
+    SettingsRow row;
+    row.password = u"ignored"_s;
+    row.title = u"小卖部"_s;
+    row.footer1 = u"a"_s;
+    row.footer2 = u"b"_s;
+    row.footer3 = u"c"_s;
+    row.leftMargin = u"5"_s;
+    row.topMargin = u"7"_s;
+    row.autoPrint = u"1"_s;
+    row.defaultPrinter = u"Office"_s;
+    row.receiptPrinter = u"Receipt"_s;
+    row.barcodeMode = u"1"_s;
+    return row;
+}
+
+} // namespace
+
+class TestSettingsBook : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void nullColumnsLeaveFieldsAsTheyWere();
+    void saveWritesReceiptSettingsOnly();
+    void rejectedSaveChangesNothing();
+    void saveWithoutARowFails();
+    void changePassword_data();
+    void changePassword();
+};
+
+void TestSettingsBook::nullColumnsLeaveFieldsAsTheyWere() {
+    TempShop shop;
+    shop.db().exec(u"UPDATE [设置] SET [左边距] = NULL, [标题] = NULL, [上边距] = ''");
+    SettingsRow row;
+    row.leftMargin = u"120"_s;
+    row.topMargin = u"200"_s;
+    row.title = u"before"_s;
+    SettingsBook(shop.db()).readInto(row);
+    QCOMPARE(row.leftMargin, u"120"_s);
+    QCOMPARE(row.title, u"before"_s);
+    QCOMPARE(row.topMargin, QString()); // an empty text is a value, not a NULL
+    QCOMPARE(row.footer1, u"电话：010-62345678"_s);
+}
+
+void TestSettingsBook::saveWritesReceiptSettingsOnly() {
+    TempShop shop;
+    SettingsBook(shop.db()).saveReceiptSettings(edited());
+    SettingsRow row;
+    SettingsBook(shop.db()).readInto(row);
+    SettingsRow expected = edited();
+    expected.password = u"739"_s;
+    expected.barcodeMode = u"0"_s;
+    const auto asList = [](const SettingsRow& r) {
+        return QStringList{r.password,       r.title,          r.footer1,    r.footer2,
+                           r.footer3,        r.leftMargin,     r.topMargin,  r.autoPrint,
+                           r.defaultPrinter, r.receiptPrinter, r.barcodeMode};
+    };
+    QCOMPARE(asList(row), asList(expected));
+}
+
+void TestSettingsBook::rejectedSaveChangesNothing() {
+    TempShop shop;
+    SettingsRow row = edited();
+    row.receiptPrinter = QString(51, u'x'); // longer than the column takes
+    QVERIFY_THROWS_EXCEPTION(DbError, SettingsBook(shop.db()).saveReceiptSettings(row));
+    QCOMPARE(stored(shop.db(), u"标题"_s), u"zerurad"_s);
+    QCOMPARE(stored(shop.db(), u"左边距"_s), u"0"_s);
+}
+
+void TestSettingsBook::saveWithoutARowFails() {
+    TempShop shop;
+    shop.db().exec(u"DELETE FROM [设置]");
+    QVERIFY_THROWS_EXCEPTION(DbError, SettingsBook(shop.db()).saveReceiptSettings(edited()));
+    QVERIFY_THROWS_EXCEPTION(DbError, SettingsBook(shop.db()).changePassword(u""_s, u"new"_s));
+}
+
+void TestSettingsBook::changePassword_data() {
+    QTest::addColumn<QString>("storedPassword");
+    QTest::addColumn<QString>("oldTyped");
+    QTest::addColumn<QString>("newTyped");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("storedAfter");
+    using Change = SettingsBook::PasswordChange;
+    QTest::newRow("changed") << u"739"_s << u"739"_s << u"abc"_s << int(Change::Changed)
+                             << u"abc"_s;
+    QTest::newRow("new password stored trimmed")
+        << u"739"_s << u"739"_s << u"  new 1  "_s << int(Change::Changed) << u"new 1"_s;
+    QTest::newRow("old password typed with blanks")
+        << u"739"_s << u" 739 "_s << u"x"_s << int(Change::Changed) << u"x"_s;
+    QTest::newRow("empty new password")
+        << u"739"_s << u"739"_s << u""_s << int(Change::NewPasswordEmpty) << u"739"_s;
+    QTest::newRow("blank new password")
+        << u"739"_s << u"739"_s << u"   "_s << int(Change::NewPasswordEmpty) << u"739"_s;
+    QTest::newRow("case counts") << u"Abc"_s << u"abc"_s << u"x"_s << int(Change::OldPasswordWrong)
+                                 << u"Abc"_s;
+    QTest::newRow("stored value is not trimmed")
+        << u" 739"_s << u"739"_s << u"x"_s << int(Change::OldPasswordWrong) << u" 739"_s;
+    QTest::newRow("wrong") << u"739"_s << u"738"_s << u"x"_s << int(Change::OldPasswordWrong)
+                           << u"739"_s;
+    QTest::newRow("empty stored, empty typed")
+        << u""_s << u""_s << u"x"_s << int(Change::Changed) << u"x"_s;
+}
+
+void TestSettingsBook::changePassword() {
+    QFETCH(QString, storedPassword);
+    QFETCH(QString, oldTyped);
+    QFETCH(QString, newTyped);
+    QFETCH(int, result);
+    QFETCH(QString, storedAfter);
+    TempShop shop;
+    shop.db().exec(u"UPDATE [设置] SET [密码] = ?", storedPassword);
+    QCOMPARE(int(SettingsBook(shop.db()).changePassword(oldTyped, newTyped)), result);
+    QCOMPARE(stored(shop.db(), u"密码"_s), storedAfter);
+    QCOMPARE(stored(shop.db(), u"标题"_s), u"zerurad"_s);
+}
+
+QTEST_GUILESS_MAIN(TestSettingsBook)
+#include "tst_settingsbook.moc"
