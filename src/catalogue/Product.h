@@ -1,0 +1,20 @@
+#pragma once
+
+#include "data/Decimal.h"
+
+#include <QString>
+
+// One row of [商品] as the product screen lists and edits it.
+struct Product {
+    QString id;
+    QString searchKey;
+    QString code;
+    QString name; // name\specification
+    QString pinyin;
+    QString unit;
+    Decimal purchasePrice;
+    Decimal salePrice;
+    QString remark;
+    QString maker;
+    Decimal stock;
+};

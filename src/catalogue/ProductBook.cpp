@@ -1,0 +1,89 @@
+#include "catalogue/ProductBook.h"
+
+#include "data/Database.h"
+#include "data/SqlDialect.h"
+#include "data/Transaction.h"
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+constexpr QStringView Columns = u"[ID号], [查询], [编号], [名称], [拼音], [单位], [进价], [售价], "
+                                u"[备注], [厂家], [库存]";
+
+Product readProduct(const Statement& row) {
+    return Product{row.text(0), row.text(1), row.text(2),    row.text(3),
+                   row.text(4), row.text(5), row.decimal(6), row.decimal(7),
+                   row.text(8), row.text(9), row.decimal(10)};
+}
+
+} // namespace
+
+ProductBook::ProductBook(Database& database)
+    : m_database(database) {}
+
+ProductBook::SearchResult ProductBook::search(const QString& text) {
+    const QString pattern = u'%' + text + u'%';
+    SearchResult result;
+    // Counting stops one row past the limit, before anything is sorted or read.
+    Statement count = m_database.prepare(u"SELECT count(*) FROM (SELECT 1 FROM [商品] "
+                                         u"WHERE [查询] LIKE ? LIMIT " +
+                                         QString::number(SearchLimit + 1) + u')');
+    count.bind(1, pattern);
+    count.next();
+    if (count.integer(0) > SearchLimit) {
+        result.tooMany = true;
+        return result;
+    }
+    Statement query =
+        m_database.prepare(u"SELECT " + Columns + u" FROM [商品] WHERE [查询] LIKE ? ORDER BY " +
+                           SqlDialect::orderWithoutIndex(u"ID号") + u" DESC");
+    query.bind(1, pattern);
+    while (query.next())
+        result.products.append(readProduct(query));
+    return result;
+}
+
+std::optional<Product> ProductBook::load(const QString& id) {
+    Statement query = m_database.prepare(u"SELECT " + Columns + u" FROM [商品] WHERE [ID号] = ?");
+    query.bind(1, id);
+    if (!query.next())
+        return std::nullopt;
+    return readProduct(query);
+}
+
+bool ProductBook::exists(const QString& id) {
+    Statement query = m_database.prepare(u"SELECT 1 FROM [商品] WHERE [ID号] = ?");
+    query.bind(1, id);
+    return query.next();
+}
+
+ProductBook::SaveResult ProductBook::save(const QString& id, const ProductEntry& entry) {
+    Transaction transaction(m_database);
+    const bool existing = exists(id);
+    if (!existing && entry.name.trimmed().isEmpty())
+        return SaveResult::NameMissing;
+    const Decimal purchasePrice = Decimal::read(entry.purchasePrice);
+    const Decimal salePrice = Decimal::read(entry.salePrice);
+    // The stock belongs to sales, stock movements and stocktaking: an edit leaves it alone.
+    if (existing)
+        m_database.exec(u"UPDATE [商品] SET [编号] = ?, [名称] = ?, [进价] = ?, [售价] = ?, "
+                        u"[单位] = ?, [拼音] = ?, [厂家] = ?, [备注] = ?, [查询] = ? "
+                        u"WHERE [ID号] = ?",
+                        entry.code, entry.storedName(), purchasePrice, salePrice, entry.unit,
+                        entry.pinyin, entry.maker, entry.remark, entry.searchKey(), id);
+    else
+        m_database.exec(u"INSERT INTO [商品] ([ID号], [编号], [名称], [进价], [售价], [单位], "
+                        u"[拼音], [厂家], [备注], [库存], [查询]) "
+                        u"VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                        id, entry.code, entry.storedName(), purchasePrice, salePrice, entry.unit,
+                        entry.pinyin, entry.maker, entry.remark, Decimal(), entry.searchKey());
+    transaction.commit();
+    return existing ? SaveResult::Updated : SaveResult::Created;
+}
+
+void ProductBook::remove(const QString& id) {
+    Transaction transaction(m_database);
+    m_database.exec(u"DELETE FROM [商品] WHERE [ID号] = ?", id);
+    transaction.commit();
+}

@@ -1,0 +1,304 @@
+#include "catalogue/ProductBook.h"
+#include "catalogue/ProductIdAllocator.h"
+#include "data/Database.h"
+#include "data/DbError.h"
+#include "data/Transaction.h"
+#include "support/TempShop.h"
+
+#include <QTest>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString Zhonghua = u"20170313183319"_s;
+
+QStringList names(const QList<Product>& products) {
+    QStringList result;
+    for (const Product& product : products)
+        result.append(product.name);
+    return result;
+}
+
+int rowsWithId(Database& database, const QString& id) {
+    Statement query = database.prepare(u"SELECT count(*) FROM [商品] WHERE [ID号] = ?");
+    query.bind(1, id);
+    query.next();
+    return int(query.integer(0));
+}
+
+ProductEntry entry(const QString& name, const QString& specification = QString()) {
+    ProductEntry entry;
+    entry.code = u"X1"_s;
+    entry.name = name;
+    entry.specification = specification;
+    return entry;
+}
+
+} // namespace
+
+class TestProductBook : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void searchFindsByAnyPartOfTheKey_data();
+    void searchFindsByAnyPartOfTheKey();
+    void savedEntryComposesNameAndKey_data();
+    void savedEntryComposesNameAndKey();
+    void pricesAreTheNumberTheTextBeginsWith_data();
+    void pricesAreTheNumberTheTextBeginsWith();
+    void saveCreatesOnceThenUpdates();
+    void editingKeepsTheStock();
+    void newProductNeedsAName_data();
+    void newProductNeedsAName();
+    void failedSaveLeavesNothingBehind();
+    void removeDeletesOnlyThatProduct();
+    void tooManyMatchesGiveAnEmptyList_data();
+    void tooManyMatchesGiveAnEmptyList();
+    void allocatorSkipsTakenSeconds_data();
+    void allocatorSkipsTakenSeconds();
+    void rowSplitsAtTheFirstBackslash_data();
+    void rowSplitsAtTheFirstBackslash();
+};
+
+void TestProductBook::searchFindsByAnyPartOfTheKey_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("found");
+    const QStringList all{u"阿诗玛\\软盒"_s, u"红塔山\\金装"_s, u"白沙\\硬盒"_s, u"红双喜\\精品"_s,
+                          u"中华\\硬盒"_s};
+    QTest::newRow("empty lists all, newest first") << QString() << all;
+    QTest::newRow("pinyin zh") << u"zh"_s << QStringList{u"中华\\硬盒"_s};
+    QTest::newRow("pinyin ignores ASCII case") << u"ZH"_s << QStringList{u"中华\\硬盒"_s};
+    QTest::newRow("maker 上海") << u"上海"_s << QStringList{u"红双喜\\精品"_s, u"中华\\硬盒"_s};
+    QTest::newRow("part of the code") << u"3183515"_s << QStringList{u"白沙\\硬盒"_s};
+    QTest::newRow("Chinese name") << u"红塔"_s << QStringList{u"红塔山\\金装"_s};
+    QTest::newRow("specification is not in the key") << u"硬盒"_s << QStringList();
+    QTest::newRow("underscore stays a wildcard") << u"红_喜"_s << QStringList{u"红双喜\\精品"_s};
+    QTest::newRow("apostrophe finds nothing here") << u"'"_s << QStringList();
+    QTest::newRow("no match") << u"可乐"_s << QStringList();
+}
+
+void TestProductBook::searchFindsByAnyPartOfTheKey() {
+    QFETCH(QString, text);
+    QFETCH(QStringList, found);
+    TempShop shop;
+    ProductBook book(shop.db());
+    const ProductBook::SearchResult result = book.search(text);
+    QVERIFY(!result.tooMany);
+    QCOMPARE(names(result.products), found);
+}
+
+void TestProductBook::savedEntryComposesNameAndKey_data() {
+    QTest::addColumn<ProductEntry>("typed");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("key");
+    ProductEntry zhonghua{
+        u"A20170313183319"_s, u"中华"_s, u"硬盒"_s, u"43"_s, u"45"_s, u"包"_s, u"zh"_s,
+        u"上海制烟厂"_s,      QString()};
+    QTest::newRow("first template row")
+        << zhonghua << u"中华\\硬盒"_s << u"A20170313183319中华zh上海制烟厂"_s;
+    ProductEntry bare = zhonghua;
+    bare.specification.clear();
+    QTest::newRow("no specification, no backslash")
+        << bare << u"中华"_s << u"A20170313183319中华zh上海制烟厂"_s;
+    bare.specification = u"  "_s;
+    QTest::newRow("blank specification counts as none")
+        << bare << u"中华"_s << u"A20170313183319中华zh上海制烟厂"_s;
+    ProductEntry blanks{u" C1"_s, u"可乐 "_s, u" 罐"_s, {}, {}, {}, u"kl"_s, u" 厂"_s, {}};
+    QTest::newRow("nothing trimmed") << blanks << u"可乐 \\ 罐"_s << u" C1可乐 kl 厂"_s;
+    ProductEntry quote{u"R1"_s, u"Rock'n"_s, QString(), {}, {}, {}, u"rockn"_s, QString(), {}};
+    QTest::newRow("apostrophe stored as typed") << quote << u"Rock'n"_s << u"R1Rock'nrockn"_s;
+}
+
+void TestProductBook::savedEntryComposesNameAndKey() {
+    QFETCH(ProductEntry, typed);
+    QFETCH(QString, name);
+    QFETCH(QString, key);
+    TempShop shop;
+    ProductBook book(shop.db());
+    QCOMPARE(book.save(u"20260101000000"_s, typed), ProductBook::SaveResult::Created);
+    const std::optional<Product> saved = book.load(u"20260101000000"_s);
+    QVERIFY(saved);
+    QCOMPARE(saved->name, name);
+    QCOMPARE(saved->searchKey, key);
+    QCOMPARE(saved->code, typed.code);
+    QCOMPARE(saved->pinyin, typed.pinyin);
+    QCOMPARE(saved->maker, typed.maker);
+    QCOMPARE(saved->stock, Decimal());
+    // The saved key is what a look-up finds it by, apostrophe and all.
+    const QList<Product> found = book.search(typed.name).products;
+    QVERIFY(!found.isEmpty());
+    QCOMPARE(found.first().id, u"20260101000000"_s);
+}
+
+void TestProductBook::pricesAreTheNumberTheTextBeginsWith_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<qint64>("units");
+    QTest::newRow("45元") << u"45元"_s << qint64(450000);
+    QTest::newRow("empty") << QString() << qint64(0);
+    QTest::newRow("no number") << u"元45"_s << qint64(0);
+    QTest::newRow("blanks between digits") << u" 4 5.5"_s << qint64(455000);
+    QTest::newRow("five decimals round") << u"12.34565"_s << qint64(123457);
+}
+
+void TestProductBook::pricesAreTheNumberTheTextBeginsWith() {
+    QFETCH(QString, typed);
+    QFETCH(qint64, units);
+    TempShop shop;
+    ProductBook book(shop.db());
+    ProductEntry typedEntry = entry(u"可乐"_s);
+    typedEntry.purchasePrice = typed;
+    typedEntry.salePrice = typed;
+    book.save(u"20260101000000"_s, typedEntry);
+    const std::optional<Product> saved = book.load(u"20260101000000"_s);
+    QVERIFY(saved);
+    QCOMPARE(saved->purchasePrice.units(), units);
+    QCOMPARE(saved->salePrice.units(), units);
+}
+
+void TestProductBook::saveCreatesOnceThenUpdates() {
+    TempShop shop;
+    ProductBook book(shop.db());
+    QCOMPARE(book.save(u"20260101000000"_s, entry(u"可乐"_s)), ProductBook::SaveResult::Created);
+    QCOMPARE(book.save(u"20260101000000"_s, entry(u"雪碧"_s, u"罐"_s)),
+             ProductBook::SaveResult::Updated);
+    QCOMPARE(rowsWithId(shop.db(), u"20260101000000"_s), 1);
+    QCOMPARE(book.load(u"20260101000000"_s)->name, u"雪碧\\罐"_s);
+    QCOMPARE(book.search(QString()).products.size(), 6);
+}
+
+void TestProductBook::editingKeepsTheStock() {
+    TempShop shop;
+    ProductBook book(shop.db());
+    ProductEntry edited = ProductEntry::fromProduct(*book.load(Zhonghua));
+    edited.salePrice = u"46"_s;
+    QCOMPARE(book.save(Zhonghua, edited), ProductBook::SaveResult::Updated);
+    const std::optional<Product> saved = book.load(Zhonghua);
+    QCOMPARE(saved->stock, Decimal::fromInt(88));
+    QCOMPARE(saved->salePrice, Decimal::fromInt(46));
+    QCOMPARE(saved->name, u"中华\\硬盒"_s);
+}
+
+void TestProductBook::newProductNeedsAName_data() {
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("result");
+    QTest::newRow("new, empty") << u"20260101000000"_s << QString()
+                                << int(ProductBook::SaveResult::NameMissing);
+    QTest::newRow("new, blanks") << u"20260101000000"_s << u"   "_s
+                                 << int(ProductBook::SaveResult::NameMissing);
+    QTest::newRow("existing may lose its name")
+        << Zhonghua << QString() << int(ProductBook::SaveResult::Updated);
+}
+
+void TestProductBook::newProductNeedsAName() {
+    QFETCH(QString, id);
+    QFETCH(QString, name);
+    QFETCH(int, result);
+    TempShop shop;
+    ProductBook book(shop.db());
+    QCOMPARE(int(book.save(id, entry(name))), result);
+    QCOMPARE(rowsWithId(shop.db(), id),
+             result == int(ProductBook::SaveResult::NameMissing) ? 0 : 1);
+}
+
+void TestProductBook::failedSaveLeavesNothingBehind() {
+    TempShop shop;
+    ProductBook book(shop.db());
+    QVERIFY_THROWS_EXCEPTION(DbError, book.save(u"20260101000000"_s, entry(QString(101, u'长'))));
+    QVERIFY(!book.exists(u"20260101000000"_s));
+    ProductEntry tooLong = ProductEntry::fromProduct(*book.load(Zhonghua));
+    tooLong.unit = u"12345678901"_s;
+    QVERIFY_THROWS_EXCEPTION(DbError, book.save(Zhonghua, tooLong));
+    QCOMPARE(book.load(Zhonghua)->unit, u"包"_s);
+}
+
+void TestProductBook::removeDeletesOnlyThatProduct() {
+    TempShop shop;
+    ProductBook book(shop.db());
+    book.remove(Zhonghua);
+    QVERIFY(!book.load(Zhonghua));
+    QCOMPARE(book.search(QString()).products.size(), 4);
+}
+
+void TestProductBook::tooManyMatchesGiveAnEmptyList_data() {
+    QTest::addColumn<int>("count");
+    QTest::addColumn<bool>("tooMany");
+    QTest::newRow("at the limit") << ProductBook::SearchLimit << false;
+    QTest::newRow("one past") << ProductBook::SearchLimit + 1 << true;
+}
+
+void TestProductBook::tooManyMatchesGiveAnEmptyList() {
+    QFETCH(int, count);
+    QFETCH(bool, tooMany);
+    TempShop shop;
+    {
+        Transaction transaction(shop.db());
+        Statement insert =
+            shop.db().prepare(u"INSERT INTO [商品] ([ID号], [名称], [查询]) VALUES (?, ?, ?)");
+        for (int i = 0; i < count; ++i) {
+            const QString id = QString::number(30000000000000 + i);
+            insert.bindAll(id, u"可乐"_s, u"kl" + id);
+            insert.run();
+            insert.reset();
+        }
+        transaction.commit();
+    }
+    ProductBook book(shop.db());
+    const ProductBook::SearchResult result = book.search(u"kl"_s);
+    QCOMPARE(result.tooMany, tooMany);
+    QCOMPARE(result.products.size(), tooMany ? 0 : count);
+    QCOMPARE(book.search(u"zh"_s).products.size(), 1);
+}
+
+void TestProductBook::allocatorSkipsTakenSeconds_data() {
+    QTest::addColumn<QTime>("time");
+    QTest::addColumn<QStringList>("ids");
+    QTest::newRow("free second, twice")
+        << QTime(10, 0, 0) << QStringList{u"20170313100000"_s, u"20170313100001"_s};
+    QTest::newRow("stored product's second")
+        << QTime(18, 33, 19) << QStringList{u"20170313183320"_s, u"20170313183321"_s};
+    QTest::newRow("hops over a stored one")
+        << QTime(18, 34, 31) << QStringList{u"20170313183431"_s, u"20170313183433"_s};
+    QTest::newRow("over midnight")
+        << QTime(23, 59, 59) << QStringList{u"20170313235959"_s, u"20170314000000"_s};
+}
+
+void TestProductBook::allocatorSkipsTakenSeconds() {
+    QFETCH(QTime, time);
+    QFETCH(QStringList, ids);
+    TempShop shop;
+    ProductBook book(shop.db());
+    ProductIdAllocator allocator(book);
+    const QDateTime moment(QDate(2017, 3, 13), time);
+    QStringList handedOut;
+    for (int i = 0; i < ids.size(); ++i)
+        handedOut.append(allocator.allocate(moment));
+    QCOMPARE(handedOut, ids);
+}
+
+void TestProductBook::rowSplitsAtTheFirstBackslash_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("specification");
+    QTest::newRow("name\\spec") << u"中华\\硬盒"_s << u"中华"_s << u"硬盒"_s;
+    QTest::newRow("no backslash") << u"可乐"_s << u"可乐"_s << QString();
+    QTest::newRow("two backslashes") << u"a\\b\\c"_s << u"a"_s << u"b\\c"_s;
+    QTest::newRow("trailing backslash") << u"可乐\\"_s << u"可乐"_s << QString();
+}
+
+void TestProductBook::rowSplitsAtTheFirstBackslash() {
+    QFETCH(QString, stored);
+    QFETCH(QString, name);
+    QFETCH(QString, specification);
+    Product product;
+    product.name = stored;
+    product.purchasePrice = Decimal::read(u"2.505");
+    const ProductEntry shown = ProductEntry::fromProduct(product);
+    QCOMPARE(shown.name, name);
+    QCOMPARE(shown.specification, specification);
+    QCOMPARE(shown.purchasePrice, u"2.51"_s);
+    QCOMPARE(shown.salePrice, u"0.00"_s);
+}
+
+QTEST_MAIN(TestProductBook)
+#include "tst_productbook.moc"
