@@ -2,6 +2,7 @@
 
 #include "app/AppContext.h"
 #include "app/SettingsSource.h"
+#include "catalogue/ProductScreen.h"
 #include "checkout/ReceiptPrinter.h"
 #include "checkout/SalesScreen.h"
 
@@ -25,5 +26,8 @@ ScreenRegistry standardScreens() {
     ScreenRegistry screens;
     // Each working screen joins here with one assignment of its factory to its Screen key.
     screens[Screen::Sales] = makeSalesScreen;
+    screens[Screen::Products] = [](const ScreenSetup& setup) -> QWidget* {
+        return new ProductScreen(setup.context);
+    };
     return screens;
 }

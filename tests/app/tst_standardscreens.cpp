@@ -20,6 +20,7 @@ class TestStandardScreens : public QObject {
 private Q_SLOTS:
     void salesScreenOpensAndPrintsItsReceipt_data();
     void salesScreenOpensAndPrintsItsReceipt();
+    void productScreenOpensFromTheMenu();
 };
 
 void TestStandardScreens::salesScreenOpensAndPrintsItsReceipt_data() {
@@ -49,6 +50,22 @@ void TestStandardScreens::salesScreenOpensAndPrintsItsReceipt() {
     // No printer is installed here, so the receipt is kept as a file in the data folder.
     QVERIFY(QFileInfo::exists(shop.folder() + u"/小票/"_s + saleNumber + u".pdf"_s));
     QCOMPARE(platform.messages, QStringList());
+}
+
+void TestStandardScreens::productScreenOpensFromTheMenu() {
+    TempShop shop;
+    QTemporaryDir drive;
+    FakePlatform platform;
+    platform.cRoot = drive.path();
+    AppContext context{shop.db(), platform, shop.folder()};
+    MainWindow window(context, standardScreens());
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
+    QMdiSubWindow* products = window.screenWindow(Screen::Products);
+    QVERIFY(products);
+    QCOMPARE(products->widget()->windowTitle(), u"商品名称维护"_s);
 }
 
 QTEST_MAIN(TestStandardScreens)
