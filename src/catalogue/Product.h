@@ -9,7 +9,7 @@ struct Product {
     QString id;
     QString searchKey;
     QString code;
-    QString name; // name\specification
+    QString name; // name\variant
     QString pinyin;
     QString unit;
     Decimal purchasePrice;

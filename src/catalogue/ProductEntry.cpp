@@ -7,7 +7,7 @@ ProductEntry ProductEntry::fromProduct(const Product& product) {
     entry.code = product.code;
     const qsizetype separator = product.name.indexOf(u'\\');
     entry.name = separator < 0 ? product.name : product.name.left(separator);
-    entry.specification = separator < 0 ? QString() : product.name.mid(separator + 1);
+    entry.variant = separator < 0 ? QString() : product.name.mid(separator + 1);
     entry.purchasePrice = product.purchasePrice.moneyText();
     entry.salePrice = product.salePrice.moneyText();
     entry.unit = product.unit;
@@ -18,9 +18,9 @@ ProductEntry ProductEntry::fromProduct(const Product& product) {
 }
 
 QString ProductEntry::storedName() const {
-    if (specification.trimmed().isEmpty())
+    if (variant.trimmed().isEmpty())
         return name;
-    return name + u'\\' + specification;
+    return name + u'\\' + variant;
 }
 
 QString ProductEntry::searchKey() const {

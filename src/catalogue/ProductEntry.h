@@ -8,7 +8,7 @@
 struct ProductEntry {
     QString code;
     QString name;
-    QString specification;
+    QString variant;
     QString purchasePrice;
     QString salePrice;
     QString unit;
@@ -19,7 +19,7 @@ struct ProductEntry {
     // Splits the stored name at its first "\" and shows the prices with two decimals.
     static ProductEntry fromProduct(const Product& product);
 
-    // The name alone, or name\specification when the trimmed specification is not empty.
+    // The name alone, or name\variant when the trimmed variant is not empty.
     QString storedName() const;
     // Code, name, pinyin and maker joined as typed: what every product look-up matches.
     QString searchKey() const;

@@ -119,7 +119,7 @@ void ProductScreen::buildEntryFrame() {
     label(u"名称"_s, 2700, 120, 480);
     m_name = makeField(frame, u"name"_s, Twips::rect(3180, 120, 2040, 330));
     label(u"规格"_s, 2700, 540, 480);
-    m_specification = makeField(frame, u"specification"_s, Twips::rect(3180, 540, 2040, 330));
+    m_variant = makeField(frame, u"variant"_s, Twips::rect(3180, 540, 2040, 330));
     label(u"进价"_s, 5340, 120, 480);
     m_purchasePrice = makeField(frame, u"purchasePrice"_s, Twips::rect(5820, 120, 900, 330));
     label(u"售价"_s, 5340, 540, 480);
@@ -145,16 +145,16 @@ void ProductScreen::buildButtons() {
 }
 
 void ProductScreen::wireFields() {
-    const QList<QWidget*> order{m_searchText, m_code, m_name,   m_specification, m_purchasePrice,
-                                m_salePrice,  m_unit, m_pinyin, m_maker,         m_remark,
+    const QList<QWidget*> order{m_searchText, m_code, m_name,   m_variant,   m_purchasePrice,
+                                m_salePrice,  m_unit, m_pinyin, m_maker,     m_remark,
                                 m_save,       m_add,  m_delete, m_autoNumber};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
-    for (EntryField* field : {m_code, m_name, m_specification, m_purchasePrice, m_salePrice, m_unit,
+    for (EntryField* field : {m_code, m_name, m_variant, m_purchasePrice, m_salePrice, m_unit,
                               m_pinyin, m_maker, m_remark})
         connect(field, &EntryField::enterPressed, this, [this] { focusNextChild(); });
     connect(m_name, &QLineEdit::textChanged, this, &ProductScreen::nameChanged);
-    connect(m_specification, &QLineEdit::textChanged, this, &ProductScreen::specificationChanged);
+    connect(m_variant, &QLineEdit::textChanged, this, &ProductScreen::variantChanged);
 }
 
 void ProductScreen::search() {
@@ -260,13 +260,13 @@ void ProductScreen::nameChanged(const QString& text) {
     m_pinyin->setText(PinyinCode(text.trimmed()));
 }
 
-void ProductScreen::specificationChanged(const QString& text) {
+void ProductScreen::variantChanged(const QString& text) {
     if (text.contains(u'\\'))
-        m_specification->setText(QString(text).remove(u'\\'));
+        m_variant->setText(QString(text).remove(u'\\'));
 }
 
 ProductEntry ProductScreen::entry() const {
-    return ProductEntry{m_code->text(),          m_name->text(),      m_specification->text(),
+    return ProductEntry{m_code->text(),          m_name->text(),      m_variant->text(),
                         m_purchasePrice->text(), m_salePrice->text(), m_unit->text(),
                         m_pinyin->text(),        m_maker->text(),     m_remark->text()};
 }
@@ -274,7 +274,7 @@ ProductEntry ProductScreen::entry() const {
 void ProductScreen::showEntry(const ProductEntry& entry) {
     m_code->setText(entry.code);
     m_name->setText(entry.name);
-    m_specification->setText(entry.specification);
+    m_variant->setText(entry.variant);
     m_purchasePrice->setText(entry.purchasePrice);
     m_salePrice->setText(entry.salePrice);
     m_unit->setText(entry.unit);

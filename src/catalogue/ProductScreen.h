@@ -38,7 +38,7 @@ private:
     void remove();
     void autoNumberClicked(bool ticked);
     void nameChanged(const QString& text);
-    void specificationChanged(const QString& text);
+    void variantChanged(const QString& text);
 
     ProductEntry entry() const;
     void showEntry(const ProductEntry& entry);
@@ -55,7 +55,7 @@ private:
     RecordGrid* m_grid = nullptr;
     EntryField* m_code = nullptr;
     EntryField* m_name = nullptr;
-    EntryField* m_specification = nullptr;
+    EntryField* m_variant = nullptr;
     EntryField* m_purchasePrice = nullptr;
     EntryField* m_salePrice = nullptr;
     EntryField* m_unit = nullptr;

@@ -114,7 +114,7 @@ constexpr SampleProduct SampleProducts[] = {
     {u"20170313183621", u"红塔山", u"hts", 25, 26, u"云南制烟厂", 20},
     {u"20170313183742", u"阿诗玛", u"asm", 18, 20, u"玉溪卷烟厂", 96},
 };
-constexpr const char16_t* SampleSpecifications[] = {u"硬盒", u"精品", u"硬盒", u"金装", u"软盒"};
+constexpr const char16_t* SampleVariants[] = {u"硬盒", u"精品", u"硬盒", u"金装", u"软盒"};
 
 } // namespace
 
@@ -133,11 +133,11 @@ void insertTemplateRows(Database& database) {
         const QString name = QString::fromUtf16(product.name);
         const QString pinyin = QString::fromUtf16(product.pinyin);
         const QString maker = QString::fromUtf16(product.maker);
-        const QString specification = QString::fromUtf16(SampleSpecifications[index++]);
+        const QString variant = QString::fromUtf16(SampleVariants[index++]);
         database.exec(
             u"INSERT INTO [商品] ([ID号], [查询], [编号], [名称], [拼音], [单位], [进价], "
             u"[售价], [备注], [厂家], [库存]) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-            id, code + name + pinyin + maker, code, name + u'\\' + specification, pinyin, u"包"_s,
+            id, code + name + pinyin + maker, code, name + u'\\' + variant, pinyin, u"包"_s,
             Decimal::fromInt(product.purchasePrice), Decimal::fromInt(product.salePrice),
             QString(u""_s), maker, Decimal::fromInt(product.stock));
     }

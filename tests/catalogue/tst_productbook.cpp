@@ -27,11 +27,11 @@ int rowsWithId(Database& database, const QString& id) {
     return int(query.integer(0));
 }
 
-ProductEntry entry(const QString& name, const QString& specification = QString()) {
+ProductEntry entry(const QString& name, const QString& variant = QString()) {
     ProductEntry entry;
     entry.code = u"X1"_s;
     entry.name = name;
-    entry.specification = specification;
+    entry.variant = variant;
     return entry;
 }
 
@@ -71,7 +71,7 @@ void TestProductBook::searchFindsByAnyPartOfTheKey_data() {
     QTest::newRow("maker 上海") << u"上海"_s << QStringList{u"红双喜\\精品"_s, u"中华\\硬盒"_s};
     QTest::newRow("part of the code") << u"3183515"_s << QStringList{u"白沙\\硬盒"_s};
     QTest::newRow("Chinese name") << u"红塔"_s << QStringList{u"红塔山\\金装"_s};
-    QTest::newRow("specification is not in the key") << u"硬盒"_s << QStringList();
+    QTest::newRow("variant is not in the key") << u"硬盒"_s << QStringList();
     QTest::newRow("underscore stays a wildcard") << u"红_喜"_s << QStringList{u"红双喜\\精品"_s};
     QTest::newRow("apostrophe finds nothing here") << u"'"_s << QStringList();
     QTest::newRow("no match") << u"可乐"_s << QStringList();
@@ -97,11 +97,11 @@ void TestProductBook::savedEntryComposesNameAndKey_data() {
     QTest::newRow("first template row")
         << zhonghua << u"中华\\硬盒"_s << u"A20170313183319中华zh上海制烟厂"_s;
     ProductEntry bare = zhonghua;
-    bare.specification.clear();
-    QTest::newRow("no specification, no backslash")
+    bare.variant.clear();
+    QTest::newRow("no variant, no backslash")
         << bare << u"中华"_s << u"A20170313183319中华zh上海制烟厂"_s;
-    bare.specification = u"  "_s;
-    QTest::newRow("blank specification counts as none")
+    bare.variant = u"  "_s;
+    QTest::newRow("blank variant counts as none")
         << bare << u"中华"_s << u"A20170313183319中华zh上海制烟厂"_s;
     ProductEntry blanks{u" C1"_s, u"可乐 "_s, u" 罐"_s, {}, {}, {}, u"kl"_s, u" 厂"_s, {}};
     QTest::newRow("nothing trimmed") << blanks << u"可乐 \\ 罐"_s << u" C1可乐 kl 厂"_s;
@@ -279,7 +279,7 @@ void TestProductBook::allocatorSkipsTakenSeconds() {
 void TestProductBook::rowSplitsAtTheFirstBackslash_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("specification");
+    QTest::addColumn<QString>("variant");
     QTest::newRow("name\\spec") << u"中华\\硬盒"_s << u"中华"_s << u"硬盒"_s;
     QTest::newRow("no backslash") << u"可乐"_s << u"可乐"_s << QString();
     QTest::newRow("two backslashes") << u"a\\b\\c"_s << u"a"_s << u"b\\c"_s;
@@ -289,13 +289,13 @@ void TestProductBook::rowSplitsAtTheFirstBackslash_data() {
 void TestProductBook::rowSplitsAtTheFirstBackslash() {
     QFETCH(QString, stored);
     QFETCH(QString, name);
-    QFETCH(QString, specification);
+    QFETCH(QString, variant);
     Product product;
     product.name = stored;
     product.purchasePrice = Decimal::read(u"2.505");
     const ProductEntry shown = ProductEntry::fromProduct(product);
     QCOMPARE(shown.name, name);
-    QCOMPARE(shown.specification, specification);
+    QCOMPARE(shown.variant, variant);
     QCOMPARE(shown.purchasePrice, u"2.51"_s);
     QCOMPARE(shown.salePrice, u"0.00"_s);
 }

@@ -193,8 +193,8 @@ void TestProductScreen::enterWalksTheTabOrder() {
     Fixture f;
     f.open();
     f.find(u"code"_s)->setFocus();
-    const QStringList order{u"name"_s, u"specification"_s, u"purchasePrice"_s, u"salePrice"_s,
-                            u"unit"_s, u"pinyin"_s,        u"maker"_s,         u"remark"_s};
+    const QStringList order{u"name"_s, u"variant"_s, u"purchasePrice"_s, u"salePrice"_s,
+                            u"unit"_s, u"pinyin"_s,  u"maker"_s,         u"remark"_s};
     QStringList walked;
     for (int i = 0; i < order.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -238,8 +238,8 @@ void TestProductScreen::typingTheName_data() {
         << u"name"_s << u"中\\华"_s << u"中华"_s << u"zh"_s << u"zh9"_s;
     QTest::newRow("blanks trimmed before coding")
         << u"name"_s << u" 可口可乐 500ml"_s << u" 可口可乐 500ml"_s << u"kkkl"_s << u"kkkl"_s;
-    QTest::newRow("backslash in the specification")
-        << u"specification"_s << u"硬\\盒"_s << u"硬盒"_s << QString() << u"9"_s;
+    QTest::newRow("backslash in the variant")
+        << u"variant"_s << u"硬\\盒"_s << u"硬盒"_s << QString() << u"9"_s;
 }
 
 void TestProductScreen::typingTheName() {
@@ -274,7 +274,7 @@ void TestProductScreen::rowClickFillsTheFields_data() {
                                                                          u"上海制烟厂"_s,
                                                                          QString()}
                                                      << u"20170313183319"_s;
-    QTest::newRow("no specification, two decimals")
+    QTest::newRow("no variant, two decimals")
         << 0 << QStringList{u"C1"_s,   u"可乐"_s, QString(), u"2.51"_s, u"0.00"_s,
                             QString(), u"kl"_s,   QString(), u"冰"_s}
         << u"20260101000000"_s;
@@ -294,7 +294,7 @@ void TestProductScreen::rowClickFillsTheFields() {
     const QString opened = screen.currentProductId();
     f.clickRow(row);
     QStringList shown;
-    for (const QString& name : {u"code"_s, u"name"_s, u"specification"_s, u"purchasePrice"_s,
+    for (const QString& name : {u"code"_s, u"name"_s, u"variant"_s, u"purchasePrice"_s,
                                 u"salePrice"_s, u"unit"_s, u"pinyin"_s, u"maker"_s, u"remark"_s})
         shown.append(f.find(name)->text());
     QCOMPARE(shown, fields);
@@ -333,7 +333,7 @@ void TestProductScreen::newProductWithTheKeyboard() {
     ProductScreen& screen = f.open();
     f.click(u"add"_s);
     const QString id = screen.currentProductId();
-    // Code, name, specification, purchase, sale, unit, pinyin (kept), maker, remark.
+    // Code, name, variant, purchase, sale, unit, pinyin (kept), maker, remark.
     QTest::keyClick(f.find(u"code"_s), Qt::Key_Return);
     for (const QString& typed : {u"可乐"_s, u"罐"_s, u"2元"_s, QString(), u"听"_s, QString(),
                                  u"可口可乐公司"_s, u"冰镇"_s}) {
