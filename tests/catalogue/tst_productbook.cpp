@@ -280,7 +280,7 @@ void TestProductBook::rowSplitsAtTheFirstBackslash_data() {
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("variant");
-    QTest::newRow("name\\spec") << u"中华\\硬盒"_s << u"中华"_s << u"硬盒"_s;
+    QTest::newRow("name\\variant") << u"中华\\硬盒"_s << u"中华"_s << u"硬盒"_s;
     QTest::newRow("no backslash") << u"可乐"_s << u"可乐"_s << QString();
     QTest::newRow("two backslashes") << u"a\\b\\c"_s << u"a"_s << u"b\\c"_s;
     QTest::newRow("trailing backslash") << u"可乐\\"_s << u"可乐"_s << QString();
