@@ -1,6 +1,7 @@
 #include "checkout/ReceiptLayout.h"
 
 #include "data/Decimal.h"
+#include "data/TextCut.h"
 
 #include <QRegularExpression>
 
@@ -30,14 +31,6 @@ QString moneyOrAsTyped(const QString& text) {
     return number.match(text).hasMatch() ? Decimal::read(text).moneyText() : text;
 }
 
-// Counted in characters, not UTF-16 units, so a rare character is never cut in half.
-QString leading(const QString& text, qsizetype count) {
-    qsizetype end = 0;
-    for (qsizetype n = 0; n < count && end < text.size(); ++n)
-        end += text.at(end).isHighSurrogate() && end + 1 < text.size() ? 2 : 1;
-    return text.left(end);
-}
-
 } // namespace
 
 ReceiptLayout::ReceiptLayout(const SettingsRow& settings, const ReceiptSale& sale,
@@ -59,7 +52,7 @@ ReceiptLayout::ReceiptLayout(const SettingsRow& settings, const ReceiptSale& sal
 
     double y = 25;
     for (const ReceiptLine& line : sale.lines) {
-        addText(Left, y, leading(line.name, NameLength));
+        addText(Left, y, TextCut::leading(line.name, NameLength));
         addText(35, y, line.quantity);
         addText(43, y, line.unitPrice);
         addText(55, y, moneyOrAsTyped(line.discount));

@@ -4,6 +4,7 @@
 #include "data/Database.h"
 #include "data/DateText.h"
 #include "data/DbError.h"
+#include "data/TextCut.h"
 #include "data/Transaction.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -15,12 +16,6 @@ QString prefixEnd(const QString& prefix) {
     QString end = prefix;
     end.back() = QChar(end.back().unicode() + 1);
     return end;
-}
-
-QString cutToWidth(const QString& text, int width) {
-    if (text.size() <= width)
-        return text;
-    return text.left(text.at(width - 1).isHighSurrogate() ? width - 1 : width);
 }
 
 } // namespace
@@ -113,7 +108,7 @@ void SaleBook::writeLines(const QString& saleNumber, QDate date, const Cart& car
         }
         insert.reset();
         insert.bindAll(lineNumber(saleNumber, i), productId,
-                       cutToWidth(field[Cart::Name], NameWidth), field[Cart::Code],
+                       TextCut::leading(field[Cart::Name], NameWidth), field[Cart::Code],
                        field[Cart::Unit], cost, Decimal::read(field[Cart::Price]),
                        Decimal::read(field[Cart::Amount]), stock, maker, field[Cart::Remark], date,
                        quantity, Decimal::read(field[Cart::Discount]));

@@ -5,6 +5,7 @@ list(APPEND VELLOR_DB_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/PinyinCollation.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Schema.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Statement.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TextCut.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Transaction.cpp)
 list(APPEND VELLOR_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/TemplateDatabase.cpp)
