@@ -2,6 +2,7 @@
 
 #include "app/LoginCheck.h"
 #include "app/Platform.h"
+#include "ui/Placed.h"
 #include "ui/Twips.h"
 
 #include <QCloseEvent>
@@ -90,19 +91,14 @@ LoginWindow::LoginWindow(Platform& platform, QString storedPassword, QWidget* pa
     m_hint->setGeometry(Twips::rect(1920, 1140, 2400, 300));
     m_hint->setVisible(LoginCheck::showsFactoryHint(m_storedPassword));
 
-    m_password = new QLineEdit(this);
-    m_password->setObjectName(u"password"_s);
+    m_password = placed<QLineEdit>(this, u"password"_s, Twips::rect(360, 1500, 4680, 360));
     m_password->setMaxLength(15);
     m_password->setStyle(new StarPasswordStyle);
     m_password->setEchoMode(QLineEdit::Password);
-    m_password->setGeometry(Twips::rect(360, 1500, 4680, 360));
 
-    auto* ok = new QPushButton(u"确  定"_s, this);
-    ok->setObjectName(u"ok"_s);
-    ok->setGeometry(Twips::rect(1200, 2280, 1215, 435));
-    auto* cancel = new QPushButton(u"取  消"_s, this);
-    cancel->setObjectName(u"cancel"_s);
-    cancel->setGeometry(Twips::rect(2985, 2280, 1215, 435));
+    auto* ok = placed<QPushButton>(this, u"ok"_s, Twips::rect(1200, 2280, 1215, 435), u"确  定"_s);
+    auto* cancel =
+        placed<QPushButton>(this, u"cancel"_s, Twips::rect(2985, 2280, 1215, 435), u"取  消"_s);
 
     connect(m_password, &QLineEdit::returnPressed, this, &LoginWindow::tryLogin);
     connect(ok, &QPushButton::clicked, this, &LoginWindow::tryLogin);

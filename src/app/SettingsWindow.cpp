@@ -5,6 +5,7 @@
 #include "app/Platform.h"
 #include "data/DbError.h"
 #include "data/Decimal.h"
+#include "ui/Placed.h"
 #include "ui/Twips.h"
 
 #include <QCheckBox>
@@ -23,14 +24,6 @@ void addLabel(QWidget* parent, const QString& caption, const QRect& geometry) {
     (new QLabel(caption, parent))->setGeometry(geometry);
 }
 
-QPushButton* addButton(QWidget* parent, const QString& name, const QString& caption,
-                       const QRect& geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    return button;
-}
-
 } // namespace
 
 SettingsWindow::SettingsWindow(AppContext& context, QWidget* parent)
@@ -41,8 +34,10 @@ SettingsWindow::SettingsWindow(AppContext& context, QWidget* parent)
     setFixedSize(Twips::size(6900, 6600));
     buildReceiptFrame();
     buildPasswordFrame();
-    auto* save = addButton(this, u"save"_s, u"保  存"_s, Twips::rect(1560, 5880, 1215, 435));
-    auto* cancel = addButton(this, u"cancel"_s, u"取  消"_s, Twips::rect(4125, 5880, 1215, 435));
+    auto* save =
+        placed<QPushButton>(this, u"save"_s, Twips::rect(1560, 5880, 1215, 435), u"保  存"_s);
+    auto* cancel =
+        placed<QPushButton>(this, u"cancel"_s, Twips::rect(4125, 5880, 1215, 435), u"取  消"_s);
     connect(save, &QPushButton::clicked, this, &SettingsWindow::save);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
     load();
@@ -50,9 +45,7 @@ SettingsWindow::SettingsWindow(AppContext& context, QWidget* parent)
 
 QLineEdit* SettingsWindow::addLineEdit(QWidget* parent, const QString& name,
                                        const QRect& geometry) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(name);
-    edit->setGeometry(geometry);
+    auto* edit = placed<QLineEdit>(parent, name, geometry);
     connect(edit, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
     return edit;
 }
@@ -100,8 +93,8 @@ void SettingsWindow::buildPasswordFrame() {
     m_newPassword = addLineEdit(frame, u"newPassword"_s, Twips::rect(4140, 390, 1950, 330));
     for (QLineEdit* password : {m_oldPassword, m_newPassword})
         password->setMaxLength(15);
-    auto* change =
-        addButton(frame, u"changePassword"_s, u"修改密码"_s, Twips::rect(4650, 870, 1440, 420));
+    auto* change = placed<QPushButton>(frame, u"changePassword"_s,
+                                       Twips::rect(4650, 870, 1440, 420), u"修改密码"_s);
     connect(change, &QPushButton::clicked, this, &SettingsWindow::changePassword);
 }
 

@@ -6,6 +6,7 @@
 #include "catalogue/Pinyin.h"
 #include "data/DateText.h"
 #include "data/DbError.h"
+#include "ui/Placed.h"
 #include "ui/Twips.h"
 #include "ui/grid/RecordGrid.h"
 
@@ -31,18 +32,9 @@ QStringList fields(const Product& product) {
             product.remark};
 }
 
-EntryField* makeField(QWidget* parent, const QString& name, const QRect& geometry) {
-    auto* field = new EntryField(parent);
-    field->setObjectName(name);
-    field->setGeometry(geometry);
-    return field;
-}
-
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
                         const QRect& geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
+    auto* button = placed<QPushButton>(parent, name, geometry, caption);
     // Enter presses a focused button, so a product goes in with the keyboard alone.
     button->setAutoDefault(true);
     return button;
@@ -67,7 +59,7 @@ ProductScreen::ProductScreen(AppContext& context, QWidget* parent)
 }
 
 void ProductScreen::buildSearchBar() {
-    m_searchText = makeField(this, u"searchText"_s, Twips::rect(120, 135, 2655, 330));
+    m_searchText = placed<EntryField>(this, u"searchText"_s, Twips::rect(120, 135, 2655, 330));
     auto* button =
         makeButton(this, u"searchButton"_s, u"查  询"_s, Twips::rect(2880, 105, 1095, 390));
     auto* hint = new QLabel(u"可输入编号\\条码\\拼音\\商品中文名称\\生产厂家进行查询"_s, this);
@@ -111,27 +103,28 @@ void ProductScreen::buildEntryFrame() {
         text->setGeometry(Twips::rect(left, top + 30, width, 300));
     };
     label(u"编号\\条码"_s, 60, 120, 780);
-    m_code = makeField(frame, u"code"_s, Twips::rect(840, 120, 1800, 330));
+    m_code = placed<EntryField>(frame, u"code"_s, Twips::rect(840, 120, 1800, 330));
     m_autoNumber = new QCheckBox(u"自动编号"_s, frame);
     m_autoNumber->setObjectName(u"autoNumber"_s);
     m_autoNumber->setGeometry(Twips::rect(840, 540, 1440, 330));
     m_autoNumber->setChecked(true);
     label(u"名称"_s, 2700, 120, 480);
-    m_name = makeField(frame, u"name"_s, Twips::rect(3180, 120, 2040, 330));
+    m_name = placed<EntryField>(frame, u"name"_s, Twips::rect(3180, 120, 2040, 330));
     label(u"规格"_s, 2700, 540, 480);
-    m_variant = makeField(frame, u"variant"_s, Twips::rect(3180, 540, 2040, 330));
+    m_variant = placed<EntryField>(frame, u"variant"_s, Twips::rect(3180, 540, 2040, 330));
     label(u"进价"_s, 5340, 120, 480);
-    m_purchasePrice = makeField(frame, u"purchasePrice"_s, Twips::rect(5820, 120, 900, 330));
+    m_purchasePrice =
+        placed<EntryField>(frame, u"purchasePrice"_s, Twips::rect(5820, 120, 900, 330));
     label(u"售价"_s, 5340, 540, 480);
-    m_salePrice = makeField(frame, u"salePrice"_s, Twips::rect(5820, 540, 900, 330));
+    m_salePrice = placed<EntryField>(frame, u"salePrice"_s, Twips::rect(5820, 540, 900, 330));
     label(u"单位"_s, 6840, 120, 480);
-    m_unit = makeField(frame, u"unit"_s, Twips::rect(7320, 120, 1080, 330));
+    m_unit = placed<EntryField>(frame, u"unit"_s, Twips::rect(7320, 120, 1080, 330));
     label(u"拼音"_s, 6840, 540, 480);
-    m_pinyin = makeField(frame, u"pinyin"_s, Twips::rect(7320, 540, 1080, 330));
+    m_pinyin = placed<EntryField>(frame, u"pinyin"_s, Twips::rect(7320, 540, 1080, 330));
     label(u"厂家"_s, 8520, 120, 480);
-    m_maker = makeField(frame, u"maker"_s, Twips::rect(9000, 120, 1500, 330));
+    m_maker = placed<EntryField>(frame, u"maker"_s, Twips::rect(9000, 120, 1500, 330));
     label(u"备注"_s, 8520, 540, 480);
-    m_remark = makeField(frame, u"remark"_s, Twips::rect(9000, 540, 1500, 330));
+    m_remark = placed<EntryField>(frame, u"remark"_s, Twips::rect(9000, 540, 1500, 330));
 }
 
 void ProductScreen::buildButtons() {

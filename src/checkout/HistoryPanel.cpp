@@ -5,6 +5,7 @@
 #include "checkout/SaleBook.h"
 #include "data/DateText.h"
 #include "data/DbError.h"
+#include "ui/Placed.h"
 #include "ui/Twips.h"
 
 #include <QLabel>
@@ -30,15 +31,12 @@ HistoryPanel::HistoryPanel(SaleBook& book, Platform& platform, QWidget* screen)
     m_from->setGeometry(Twips::rect(720, 4740, 1875, 315));
     m_to->setObjectName(u"toDate"_s);
     m_to->setGeometry(Twips::rect(720, 5160, 1875, 315));
-    auto* search = new QPushButton(u"查   询"_s, screen);
-    search->setObjectName(u"historyQuery"_s);
-    search->setGeometry(Twips::rect(2670, 4740, 930, 345));
-    auto* back = new QPushButton(u"<<"_s, screen);
-    back->setObjectName(u"dayBack"_s);
-    back->setGeometry(Twips::rect(2670, 5160, 450, 310));
-    auto* forward = new QPushButton(u">>"_s, screen);
-    forward->setObjectName(u"dayForward"_s);
-    forward->setGeometry(Twips::rect(3150, 5160, 450, 310));
+    auto* search = placed<QPushButton>(screen, u"historyQuery"_s, Twips::rect(2670, 4740, 930, 345),
+                                       u"查   询"_s);
+    auto* back =
+        placed<QPushButton>(screen, u"dayBack"_s, Twips::rect(2670, 5160, 450, 310), u"<<"_s);
+    auto* forward =
+        placed<QPushButton>(screen, u"dayForward"_s, Twips::rect(3150, 5160, 450, 310), u">>"_s);
     m_list->setObjectName(u"historyList"_s);
     m_list->setGeometry(Twips::rect(60, 5580, 3615, 2220));
     m_list->viewport()->installEventFilter(this);
