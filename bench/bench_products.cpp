@@ -1,7 +1,7 @@
 // Filling the product list from catalogues of 1,000 to 100,000 products, for a search text
 // that matches 1 % of them: the book's query alone, and the screen's search into the grid.
 // Two more rows list everything: 10,000 products, and 100,000 refused as too many.
-#include "app/AppContext.h"
+#include "base/AppContext.h"
 #include "catalogue/ProductBook.h"
 #include "catalogue/ProductScreen.h"
 #include "data/Transaction.h"

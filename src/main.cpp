@@ -1,4 +1,4 @@
-#include "app/AppContext.h"
+#include "base/AppContext.h"
 #include "app/DesktopPlatform.h"
 #include "app/LoginWindow.h"
 #include "app/MainWindow.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Platform.h"
+#include "base/Platform.h"
 
 // The real platform: system clock, Qt message boxes and dialogs, installed printers.
 class DesktopPlatform : public Platform {

@@ -1,6 +1,6 @@
 #include "app/HelpManual.h"
 
-#include "app/Platform.h"
+#include "base/Platform.h"
 
 #include <QDir>
 #include <QFile>

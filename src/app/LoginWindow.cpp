@@ -1,7 +1,7 @@
 #include "app/LoginWindow.h"
 
 #include "app/LoginCheck.h"
-#include "app/Platform.h"
+#include "base/Platform.h"
 #include "ui/Placed.h"
 #include "ui/Twips.h"
 

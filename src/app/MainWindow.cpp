@@ -1,11 +1,11 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutBox.h"
-#include "app/AppContext.h"
+#include "base/AppContext.h"
 #include "app/ChildPlacement.h"
 #include "app/DailyBackup.h"
 #include "app/DataFolder.h"
-#include "app/Platform.h"
+#include "base/Platform.h"
 #include "app/ToolStripButton.h"
 #include "ui/Twips.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/HelpManual.h"
-#include "app/ScreenRegistry.h"
+#include "base/ScreenRegistry.h"
 #include "app/SettingsHolder.h"
 
 #include <QMainWindow>

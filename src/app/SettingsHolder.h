@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SettingsSource.h"
+#include "base/SettingsSource.h"
 
 #include <QObject>
 

@@ -1,8 +1,8 @@
 #include "app/SettingsWindow.h"
 
-#include "app/AppContext.h"
+#include "base/AppContext.h"
 #include "app/ChildPlacement.h"
-#include "app/Platform.h"
+#include "base/Platform.h"
 #include "data/DbError.h"
 #include "data/Decimal.h"
 #include "ui/Placed.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/SettingsBook.h"
+#include "base/SettingsBook.h"
 #include "data/SettingsRow.h"
 
 #include <QWidget>

@@ -1,7 +1,7 @@
 #include "app/StandardScreens.h"
 
-#include "app/AppContext.h"
-#include "app/SettingsSource.h"
+#include "base/AppContext.h"
+#include "base/SettingsSource.h"
 #include "catalogue/ProductScreen.h"
 #include "checkout/ReceiptPrinter.h"
 #include "checkout/SalesScreen.h"

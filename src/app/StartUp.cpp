@@ -25,6 +25,7 @@ StartUpResult run(const QString& driveDRoot, const QString& driveCRoot) {
     }
     try {
         Database database = Database::open(path, QString::fromUtf16(Schema::DatabasePassword));
+        Schema::upgrade(database);
         Statement settings = database.prepare(u"SELECT [密码] FROM [设置] LIMIT 1");
         if (!settings.next())
             throw DbError(u"设置表中没有记录"_s);

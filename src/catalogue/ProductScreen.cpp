@@ -1,7 +1,7 @@
 #include "catalogue/ProductScreen.h"
 
-#include "app/AppContext.h"
-#include "app/Platform.h"
+#include "base/AppContext.h"
+#include "base/Platform.h"
 #include "catalogue/EntryField.h"
 #include "catalogue/Pinyin.h"
 #include "data/DateText.h"

@@ -1,6 +1,6 @@
 #include "checkout/HistoryPanel.h"
 
-#include "app/Platform.h"
+#include "base/Platform.h"
 #include "checkout/HistoryMenu.h"
 #include "checkout/SaleBook.h"
 #include "data/DateText.h"

@@ -1,6 +1,6 @@
 #include "checkout/ReceiptPrinter.h"
 
-#include "app/Platform.h"
+#include "base/Platform.h"
 #include "checkout/ReceiptRenderer.h"
 #include "checkout/ReceiptSale.h"
 #include "data/SettingsRow.h"

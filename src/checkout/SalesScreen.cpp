@@ -1,8 +1,8 @@
 #include "checkout/SalesScreen.h"
 
-#include "app/AppContext.h"
-#include "app/Platform.h"
-#include "app/SettingsSource.h"
+#include "base/AppContext.h"
+#include "base/Platform.h"
+#include "base/SettingsSource.h"
 #include "checkout/BarcodeMode.h"
 #include "checkout/CartView.h"
 #include "checkout/HistoryPanel.h"

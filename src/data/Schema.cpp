@@ -29,7 +29,6 @@ CREATE TABLE [商品] (
     [库存] INTEGER CHECK (typeof([库存]) IN ('integer', 'null'))
 );
 CREATE INDEX [商品_ID号] ON [商品] ([ID号]);
-CREATE INDEX [商品_名称] ON [商品] ([名称] COLLATE zh);
 
 CREATE TABLE [出入库] (
     [销售号] TEXT CHECK (length([销售号]) <= 50),
@@ -116,12 +115,38 @@ constexpr SampleProduct SampleProducts[] = {
 };
 constexpr const char16_t* SampleVariants[] = {u"硬盒", u"精品", u"硬盒", u"金装", u"软盒"};
 
+// Step n takes a file from version n - 1 to n.
+constexpr const char16_t* UpgradeSteps[Version] = {
+    // The name index sorted with a collation only this program has; the stock shell could
+    // not even check the file. Names are put in pinyin order in memory instead.
+    u"DROP INDEX IF EXISTS [商品_名称];",
+};
+
+void setVersion(Database& database, int version) {
+    database.execScript(QString(u"PRAGMA user_version = " + QString::number(version) + u';'));
+}
+
 } // namespace
 
 void create(Database& database) {
     Transaction transaction(database);
     database.execScript(Tables);
+    setVersion(database, Version);
     transaction.commit();
+}
+
+int versionOf(Database& database) {
+    Statement version = database.prepare(u"PRAGMA user_version");
+    return version.next() ? int(version.integer(0)) : 0;
+}
+
+void upgrade(Database& database) {
+    for (int version = versionOf(database); version < Version; ++version) {
+        Transaction transaction(database);
+        database.execScript(UpgradeSteps[version]);
+        setVersion(database, version + 1);
+        transaction.commit();
+    }
 }
 
 void insertTemplateRows(Database& database) {

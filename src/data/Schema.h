@@ -7,8 +7,17 @@ namespace Schema {
 // The password every shop database is keyed with.
 inline constexpr char16_t DatabasePassword[] = u"qm1947";
 
-// The five tables, their column checks and indexes.
+// The layout of the tables this program reads and writes, kept in the file's user version.
+inline constexpr int Version = 1;
+
+// The five tables, their column checks and indexes, at Version.
 void create(Database& database);
+
+// Brings a file made by an earlier version up to Version, one transaction per step, so an
+// interrupted upgrade resumes from the last step that landed. A newer file is left alone.
+void upgrade(Database& database);
+
+int versionOf(Database& database);
 
 // The sample products and the settings row of a new shop.
 void insertTemplateRows(Database& database);

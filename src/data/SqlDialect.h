@@ -6,6 +6,11 @@
 // The few pieces of statement text that belong to this database engine.
 namespace SqlDialect {
 
+// Keeps the first rows of a query; goes at the end of the statement, after any ORDER BY.
+inline QString firstRows(int count) {
+    return u" LIMIT " + QString::number(count);
+}
+
 // An ORDER BY term that sorts a text column in pinyin order (the collation the engine
 // registers on every connection).
 inline QString pinyinOrder(QStringView column) {

@@ -1,4 +1,4 @@
-#include "app/AppContext.h"
+#include "base/AppContext.h"
 #include "app/SettingsHolder.h"
 #include "app/SettingsWindow.h"
 #include "support/FakePlatform.h"

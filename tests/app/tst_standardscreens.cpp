@@ -1,4 +1,4 @@
-#include "app/AppContext.h"
+#include "base/AppContext.h"
 #include "app/MainWindow.h"
 #include "app/StandardScreens.h"
 #include "checkout/SalesScreen.h"

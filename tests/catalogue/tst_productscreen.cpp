@@ -1,4 +1,4 @@
-#include "app/AppContext.h"
+#include "base/AppContext.h"
 #include "catalogue/EntryField.h"
 #include "catalogue/ProductBook.h"
 #include "catalogue/ProductScreen.h"

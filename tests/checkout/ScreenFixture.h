@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/AppContext.h"
-#include "app/SettingsSource.h"
+#include "base/AppContext.h"
+#include "base/SettingsSource.h"
 #include "checkout/SalesScreen.h"
 #include "support/FakePlatform.h"
 #include "support/TempShop.h"

@@ -1,4 +1,4 @@
-#include "app/SettingsBook.h"
+#include "base/SettingsBook.h"
 
 #include "data/Database.h"
 #include "data/DbError.h"

@@ -1,4 +1,4 @@
-#include "app/SettingsBook.h"
+#include "base/SettingsBook.h"
 #include "data/DbError.h"
 #include "support/TempShop.h"
 
