@@ -1,6 +1,7 @@
 #include "checkout/Cart.h"
 #include "checkout/PickEntry.h"
 #include "checkout/ProductFixture.h"
+#include "checkout/Sale.h"
 #include "checkout/SaleBook.h"
 #include "checkout/ScreenFixture.h"
 
@@ -117,15 +118,17 @@ void BenchCheckout::saveSale() {
             FROM n;)sql");
         transaction.commit();
     }
-    Cart cart;
+    Sale sale;
     for (int i = 0; i < 20; ++i) {
         const QString id = ProductFixture::barcode(Stem, i * 4999);
-        cart.addProduct({QString(), id, u"A" + id, Stem, u"包"_s, Decimal::fromInt(12)});
+        sale.cart.addProduct({QString(), id, u"A" + id, Stem, u"包"_s, Decimal::fromInt(12)});
     }
     SaleBook book(shop.db());
-    const QString number = *book.nextSaleNumber(QDate(2017, 3, 13));
+    sale.date = QDate(2017, 3, 13);
+    sale.number = *book.nextSaleNumber(sale.date);
+    sale.receive(u"500"_s);
     QBENCHMARK {
-        book.save(number, QDate(2017, 3, 13), cart, u"500"_s, QString());
+        book.save(sale);
     }
     Statement lines = shop.db().prepare(u"SELECT count(*) FROM [出入库]");
     QVERIFY(lines.next());

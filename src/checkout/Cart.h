@@ -1,51 +1,44 @@
 #pragma once
 
-#include "data/Decimal.h"
+#include "checkout/CartLine.h"
 
-#include <QString>
-#include <QStringList>
+#include <QList>
 #include <QStringView>
 
 struct PickEntry;
 
-// The current sale's articles: one text line per product, each field followed by the
-// separator, and beside it the product ID of every line.
+// The articles of the current sale, one line per product, and their totals.
 class Cart {
 public:
-    enum Field { Code, Name, Unit, Quantity, Price, Discount, Amount, Remark };
-    static constexpr int FieldCount = 8;
-    static constexpr QChar Separator = QChar(0x30A1);
-
     struct Totals {
         Decimal total;
         Decimal discountGiven;
     };
 
-    // Always FieldCount fields; the ones a line lacks are empty.
-    static QStringList split(QStringView line);
-    static QString join(const QStringList& fields);
-    // 数量 × 单价 × 折扣 of the texts as typed, "0.00".
-    static QString amountText(QStringView quantity, QStringView price, QStringView discount);
-    // received − total as "0.00", or empty unless it is greater than 0.
-    static QString changeText(QStringView received, QStringView total);
+    // 数量 × 单价 × 折扣, rounded once to cents.
+    static Decimal amountOf(Decimal quantity, Decimal price, Decimal discount);
 
-    int size() const { return static_cast<int>(m_lines.size()); }
+    int size() const { return int(m_lines.size()); }
     bool isEmpty() const { return m_lines.isEmpty(); }
-    const QStringList& lines() const { return m_lines; }
-    const QStringList& productIds() const { return m_productIds; }
-    QStringList fields(int index) const { return split(m_lines.at(index)); }
+    const QList<CartLine>& lines() const { return m_lines; }
+    const CartLine& line(int index) const { return m_lines.at(index); }
 
-    // Raises the quantity of the product's line, or appends a line; returns its index.
+    // Raises the quantity of the product's line by one, or appends a line; returns its index.
     int addProduct(const PickEntry& product);
-    void append(const QString& line, const QString& productId);
-    // Stores the texts of a grid row, prices and amounts written again as "0.00".
-    void rebuildLine(int index, const QStringList& cells);
+    void append(const CartLine& line);
+
+    // The cashier's edits. Quantity and discount work the amount out again; a typed amount
+    // stands as typed, rounded to cents.
+    void setQuantity(int index, QStringView typed);
+    void setDiscount(int index, QStringView typed);
+    void setAmount(int index, QStringView typed);
+    void setRemark(int index, const QString& remark);
+
     void removeLine(int index);
-    void clear();
+    void clear() { m_lines.clear(); }
 
     Totals totals() const;
 
 private:
-    QStringList m_lines;
-    QStringList m_productIds;
+    QList<CartLine> m_lines;
 };

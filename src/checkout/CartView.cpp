@@ -54,16 +54,14 @@ CartView::CartView(Cart& cart, QWidget* parent)
     , m_cart(cart)
     , m_grid(new RecordGrid(cartDesign(), this)) {
     setFixedSize(m_grid->size());
-    m_grid->load(QStringList());
+    m_grid->load(QList<QStringList>());
     for (int row = 0; row < Rows; ++row) {
-        if (auto* remark =
-                m_grid->findChild<QLineEdit*>(u"cell_%1_%2"_s.arg(row).arg(Cart::Remark)))
+        if (auto* remark = m_grid->findChild<QLineEdit*>(u"cell_%1_%2"_s.arg(row).arg(Remark)))
             remark->setMaxLength(RemarkWidth);
     }
     for (QWidget* child : m_grid->findChildren<QWidget*>())
         child->installEventFilter(this);
-    connect(m_grid, &RecordGrid::cellEdited, this,
-            [this](int row, int column) { cellEdited(row, column); });
+    connect(m_grid, &RecordGrid::cellEdited, this, &CartView::cellEdited);
     connect(m_grid, &RecordGrid::rowSelected, this, [this](int row) {
         m_selectedRow = row;
         Q_EMIT rowSelected();
@@ -74,14 +72,28 @@ CartView::CartView(Cart& cart, QWidget* parent)
     });
 }
 
+QStringList CartView::texts(const CartLine& line) {
+    return {line.code,
+            line.name,
+            line.unit,
+            line.quantity.plainText(),
+            line.price.moneyText(),
+            line.discount.plainText(),
+            line.amount.moneyText(),
+            line.remark};
+}
+
 void CartView::refill() {
     const bool scrolled = m_grid->scrollTop() != 0;
-    // Lines get every field, so a scroll blanks the remark cell of a line that has none.
-    QStringList lines;
-    lines.reserve(m_cart.size());
-    for (const QString& line : m_cart.lines())
-        lines.append(Cart::join(Cart::split(line)));
-    m_grid->store().setLines(lines);
+    QList<QStringList> columns(ColumnCount);
+    for (QStringList& column : columns)
+        column.reserve(m_cart.size());
+    for (const CartLine& line : m_cart.lines()) {
+        const QStringList lineTexts = texts(line);
+        for (int column = 0; column < ColumnCount; ++column)
+            columns[column].append(lineTexts.at(column));
+    }
+    m_grid->store().setColumns(std::move(columns));
     m_grid->refill();
     // Going back to the first line is a scroll, and a scroll clears the highlight.
     if (scrolled)
@@ -100,29 +112,39 @@ std::optional<int> CartView::selectedLine() const {
     return line;
 }
 
-void CartView::focusTopCell(Cart::Field field) {
-    m_grid->focusCell(0, field);
+void CartView::focusTopCell(Column column) {
+    m_grid->focusCell(0, column);
 }
 
-QStringList CartView::rowCells(int row) const {
-    QStringList cells;
-    for (int column = 0; column < Cart::FieldCount; ++column)
-        cells.append(m_grid->cellText(row, column));
-    return cells;
-}
-
-void CartView::cellEdited(int row, int column) {
-    if (column == Cart::Quantity || column == Cart::Discount) {
-        const QStringList cells = rowCells(row);
-        m_grid->setCellText(
-            row, Cart::Amount,
-            Cart::amountText(cells[Cart::Quantity], cells[Cart::Price], cells[Cart::Discount]));
-    }
+void CartView::cellEdited(int row, int column, const QString& text) {
+    const bool reworksAmount = column == Quantity || column == Discount;
     const std::optional<int> line = m_grid->recordAt(row);
-    if (!line || *line >= m_cart.size())
+    if (!line || *line >= m_cart.size()) {
+        // A row without a line has no price, so its amount is nothing.
+        if (reworksAmount)
+            m_grid->setCellText(row, Amount, Decimal().moneyText());
         return;
-    m_cart.rebuildLine(*line, rowCells(row));
-    m_grid->store().setFields(*line, m_cart.fields(*line));
+    }
+    switch (column) {
+    case Quantity:
+        m_cart.setQuantity(*line, text);
+        break;
+    case Discount:
+        m_cart.setDiscount(*line, text);
+        break;
+    case Amount:
+        m_cart.setAmount(*line, text);
+        break;
+    case Remark:
+        m_cart.setRemark(*line, text);
+        break;
+    default:
+        return;
+    }
+    const QStringList shown = texts(m_cart.line(*line));
+    if (reworksAmount)
+        m_grid->setCellText(row, Amount, shown.at(Amount));
+    m_grid->store().setFields(*line, shown);
     Q_EMIT cartEdited();
 }
 

@@ -15,17 +15,19 @@ class CartView : public QWidget {
 
 public:
     static constexpr int Rows = 18;
+    enum Column { Code, Name, Unit, Quantity, Price, Discount, Amount, Remark, ColumnCount };
 
     CartView(Cart& cart, QWidget* parent);
 
-    // Shows the cart from its first line; a highlighted row keeps its highlight.
+    // Shows the cart from its first line; a highlighted row keeps its highlight. The grid holds
+    // the lines' texts for display only; edits go to the cart and are shown from there.
     void refill();
     // Stripes painted again, the highlight gone, the selected row back to the top one.
     void resetSelection();
     // The cart line shown in the selected row, if there is one.
     std::optional<int> selectedLine() const;
     // Focus to a cell of the top visible row, its whole text selected.
-    void focusTopCell(Cart::Field field);
+    void focusTopCell(Column column);
 
     RecordGrid* grid() const { return m_grid; }
 
@@ -38,8 +40,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void cellEdited(int row, int column);
-    QStringList rowCells(int row) const;
+    void cellEdited(int row, int column, const QString& text);
+    static QStringList texts(const CartLine& line);
 
     Cart& m_cart;
     RecordGrid* m_grid;

@@ -58,6 +58,7 @@ void HistoryPanel::query() {
     {
         const QSignalBlocker blocker(m_list);
         m_list->clear();
+        m_sales.clear();
     }
     const std::optional<QDate> from = DateText::parse(m_from->text());
     const std::optional<QDate> to = DateText::parse(m_to->text());
@@ -66,8 +67,10 @@ void HistoryPanel::query() {
         return;
     }
     try {
+        m_sales = m_book.history(*from, *to);
         const QSignalBlocker blocker(m_list);
-        m_list->addItems(m_book.history(*from, *to));
+        for (const SaleSummary& sale : m_sales)
+            m_list->addItem(sale.number + u'[' + DateText::format(sale.date) + u']');
     } catch (const DbError&) {
         // a failed read leaves the list empty
     }
@@ -87,8 +90,9 @@ void HistoryPanel::showSelected() {
     const QList<QListWidgetItem*> selected = m_list->selectedItems();
     if (selected.isEmpty())
         return;
-    const QString entry = selected.first()->text();
-    Q_EMIT saleChosen(SaleBook::saleNumberOf(entry), entry.mid(entry.indexOf(u'[') + 1, 10));
+    const int row = m_list->row(selected.first());
+    if (row >= 0 && row < m_sales.size())
+        Q_EMIT saleChosen(m_sales.at(row));
 }
 
 bool HistoryPanel::eventFilter(QObject* watched, QEvent* event) {

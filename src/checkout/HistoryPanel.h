@@ -1,6 +1,9 @@
 #pragma once
 
+#include "checkout/SaleBook.h"
+
 #include <QDate>
+#include <QList>
 #include <QObject>
 #include <QPoint>
 
@@ -9,7 +12,6 @@ class Platform;
 class QLineEdit;
 class QListWidget;
 class QWidget;
-class SaleBook;
 
 // The lower left of the sales screen: the date range, the list of the range's sales and the
 // pop-up menu of the list. Its widgets sit directly on the screen, at the screen's twips.
@@ -26,7 +28,7 @@ public:
     void hideMenu();
 
 Q_SIGNALS:
-    void saleChosen(const QString& saleNumber, const QString& saleDate);
+    void saleChosen(const SaleSummary& sale);
     void deleteChosen();
 
 protected:
@@ -42,6 +44,7 @@ private:
     QLineEdit* m_from;
     QLineEdit* m_to;
     QListWidget* m_list;
+    QList<SaleSummary> m_sales; // beside the list's rows
     HistoryMenu* m_menu;
     bool m_rightPressed = false;
 };

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+class Sale;
+
 // One article line of a receipt, as the cart shows it.
 struct ReceiptLine {
     QString name;
@@ -12,8 +14,10 @@ struct ReceiptLine {
     QString amount;
 };
 
-// What a receipt prints of the current sale: texts as the sales screen displays them.
+// What a receipt prints of a sale: its values written as the sales screen shows them.
 struct ReceiptSale {
+    static ReceiptSale of(const Sale& sale);
+
     QString saleNumber;
     QString saleDate;
     QList<ReceiptLine> lines;

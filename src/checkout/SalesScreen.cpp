@@ -64,7 +64,7 @@ SalesScreen::SalesScreen(AppContext& context, SettingsSource& settings, QWidget*
     , m_book(context.database)
     , m_picker(new ProductPicker(context.database, this))
     , m_history(new HistoryPanel(m_book, context.platform, this))
-    , m_cartView(new CartView(m_cart, this)) {
+    , m_cartView(new CartView(m_sale.cart, this)) {
     setObjectName(u"salesScreen"_s);
     setWindowTitle(u"销售管理"_s);
     setFixedSize(Twips::size(Width, Height));
@@ -184,8 +184,8 @@ void SalesScreen::buildKeys() {
     const std::pair<Qt::Key, std::function<void()>> keys[] = {
         {Qt::Key_F4, [this] { printReceipt(); }},
         {Qt::Key_F9, [this] { newSale(); }},
-        {Qt::Key_F10, [this] { m_cartView->focusTopCell(Cart::Quantity); }},
-        {Qt::Key_F11, [this] { m_cartView->focusTopCell(Cart::Discount); }},
+        {Qt::Key_F10, [this] { m_cartView->focusTopCell(CartView::Quantity); }},
+        {Qt::Key_F11, [this] { m_cartView->focusTopCell(CartView::Discount); }},
         {Qt::Key_F12, [this] { saveSale(); }},
     };
     for (const auto& [key, action] : keys) {
@@ -208,14 +208,14 @@ void SalesScreen::newSale() {
                                                 SaleBook::MaxSalesPerDay));
             return;
         }
-        m_saleNumber = *number;
+        m_sale.number = *number;
     } catch (const DbError& error) {
         m_context.platform.inform(this, u"读取销售单号失败："_s + error.message());
         return;
     }
-    m_saleDate = day;
+    m_sale.date = day;
     showSaleHeader();
-    m_cart.clear();
+    m_sale.cart.clear();
     m_cartView->refill();
     m_cartView->resetSelection();
     m_received->clear();
@@ -227,7 +227,7 @@ void SalesScreen::newSale() {
 
 void SalesScreen::saveSale() {
     try {
-        m_book.save(m_saleNumber, m_saleDate, m_cart, m_received->text(), m_change->text());
+        m_book.save(m_sale);
     } catch (const DbError& error) {
         m_context.platform.inform(this, u"保存失败："_s + error.message());
         return;
@@ -247,23 +247,11 @@ void SalesScreen::printReceipt() {
 }
 
 ReceiptSale SalesScreen::receiptSale() const {
-    ReceiptSale sale;
-    sale.saleNumber = m_saleNumber;
-    sale.saleDate = m_saleDateLabel->text();
-    for (int i = 0; i < m_cart.size(); ++i) {
-        const QStringList field = m_cart.fields(i);
-        sale.lines.append({field[Cart::Name], field[Cart::Quantity], field[Cart::Price],
-                           field[Cart::Discount], field[Cart::Amount]});
-    }
-    sale.total = m_total->text();
-    sale.discountGiven = m_discountGiven->text();
-    sale.received = m_received->text();
-    sale.change = m_change->text();
-    return sale;
+    return ReceiptSale::of(m_sale);
 }
 
 void SalesScreen::addProduct(const PickEntry& product) {
-    m_cart.addProduct(product);
+    m_sale.cart.addProduct(product);
     m_cartView->refill();
     showTotals();
     m_picker->reset();
@@ -271,21 +259,24 @@ void SalesScreen::addProduct(const PickEntry& product) {
 
 void SalesScreen::deleteLine() {
     if (const std::optional<int> line = m_cartView->selectedLine())
-        m_cart.removeLine(*line);
+        m_sale.cart.removeLine(*line);
     m_cartView->refill();
     m_cartView->resetSelection();
     m_deleteButton->setEnabled(false);
     showTotals();
 }
 
-void SalesScreen::showSale(const QString& saleNumber, const QString& saleDate) {
+void SalesScreen::showSale(const SaleSummary& stored) {
     try {
-        m_cart = m_book.load(saleNumber);
-    } catch (const DbError&) {
-        m_cart.clear(); // a failed read shows the sale without lines
+        m_sale.cart = m_book.load(stored.number);
+    } catch (const DbError& error) {
+        // An empty cart under the stored number would replace the stored lines on F12.
+        m_context.platform.inform(this, u"读取销售记录失败："_s + error.message());
+        return;
     }
-    m_saleNumber = saleNumber;
-    m_saleDate = DateText::parse(saleDate).value_or(m_saleDate);
+    m_sale.number = stored.number;
+    if (stored.date.isValid())
+        m_sale.date = stored.date;
     showSaleHeader();
     m_cartView->refill();
     m_cartView->resetSelection();
@@ -299,7 +290,7 @@ void SalesScreen::deleteSale() {
     if (!m_context.platform.askYesNo(this, u"该数据删除后将不能恢复，确认删除吗？"_s))
         return;
     try {
-        m_book.remove(m_saleNumber);
+        m_book.remove(m_sale.number);
     } catch (const DbError& error) {
         m_context.platform.inform(this, u"保存失败："_s + error.message());
         return;
@@ -309,18 +300,19 @@ void SalesScreen::deleteSale() {
 }
 
 void SalesScreen::showSaleHeader() {
-    m_saleNumberLabel->setText(m_saleNumber);
-    m_saleDateLabel->setText(DateText::format(m_saleDate));
+    m_saleNumberLabel->setText(m_sale.number);
+    m_saleDateLabel->setText(DateText::format(m_sale.date));
 }
 
 void SalesScreen::showTotals() {
-    const Cart::Totals totals = m_cart.totals();
+    const Cart::Totals totals = m_sale.cart.totals();
     m_total->setText(totals.total.moneyText());
     m_discountGiven->setText(totals.discountGiven.moneyText());
 }
 
 void SalesScreen::receivedChanged(const QString& text) {
-    m_change->setText(Cart::changeText(text, m_total->text()));
+    m_sale.receive(text);
+    m_change->setText(m_sale.changeText());
 }
 
 void SalesScreen::closeEvent(QCloseEvent* event) {

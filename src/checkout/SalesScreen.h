@@ -1,7 +1,7 @@
 #pragma once
 
-#include "checkout/Cart.h"
 #include "checkout/ReceiptSale.h"
+#include "checkout/Sale.h"
 #include "checkout/SaleBook.h"
 
 #include <QDate>
@@ -54,7 +54,7 @@ private:
     void buildKeys();
     void addProduct(const PickEntry& product);
     void deleteLine();
-    void showSale(const QString& saleNumber, const QString& saleDate);
+    void showSale(const SaleSummary& stored);
     void deleteSale();
     void showTotals();
     void receivedChanged(const QString& text);
@@ -64,9 +64,7 @@ private:
     AppContext& m_context;
     SettingsSource& m_settings;
     SaleBook m_book;
-    Cart m_cart;
-    QString m_saleNumber;
-    QDate m_saleDate;
+    Sale m_sale;
 
     ProductPicker* m_picker;
     HistoryPanel* m_history;

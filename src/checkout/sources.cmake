@@ -2,6 +2,8 @@
 list(APPEND VELLOR_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/BarcodeMode.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Cart.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ReceiptSale.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/Sale.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProductLookup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SaleBook.cpp)
 list(APPEND VELLOR_GUI_SOURCES

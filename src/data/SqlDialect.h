@@ -11,6 +11,15 @@ inline QString firstRows(int count) {
     return u" LIMIT " + QString::number(count);
 }
 
+// The rows whose text column begins with the prefix are those from the prefix up to, not
+// including, this bound: a range that the column's index serves, where LIKE would scan.
+inline QString prefixEnd(const QString& prefix) {
+    QString end = prefix;
+    if (!end.isEmpty())
+        end.back() = QChar(end.back().unicode() + 1);
+    return end;
+}
+
 // An ORDER BY term that sorts a text column in pinyin order (the collation the engine
 // registers on every connection).
 inline QString pinyinOrder(QStringView column) {

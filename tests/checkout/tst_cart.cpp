@@ -1,5 +1,6 @@
 #include "checkout/Cart.h"
 #include "checkout/PickEntry.h"
+#include "checkout/Sale.h"
 
 #include <QTest>
 
@@ -11,9 +12,16 @@ PickEntry product(const QString& id, const QString& price) {
     return {u"名" + id, id, u"A" + id, u"名" + id, u"包"_s, Decimal::read(price)};
 }
 
-QStringList cells(const QString& quantity, const QString& price, const QString& discount,
-                  const QString& amount) {
-    return {u"A1"_s, u"名1"_s, u"包"_s, quantity, price, discount, amount, QString()};
+// A one-line cart at the price, with the cashier's typed quantity, discount and amount.
+Cart typed(const QString& price, const QString& quantity, const QString& discount,
+           const QString& amount = QString()) {
+    Cart cart;
+    cart.addProduct(product(u"p"_s, price));
+    cart.setQuantity(0, quantity);
+    cart.setDiscount(0, discount);
+    if (!amount.isEmpty())
+        cart.setAmount(0, amount);
+    return cart;
 }
 
 } // namespace
@@ -22,42 +30,15 @@ class TestCart : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void splitsLines_data();
-    void splitsLines();
     void computesAmounts_data();
     void computesAmounts();
     void addsProducts();
-    void rebuildsLinesFromCells();
     void totalsOverEveryLine_data();
     void totalsOverEveryLine();
     void computesChange_data();
     void computesChange();
     void removesLineWithItsProduct();
 };
-
-void TestCart::splitsLines_data() {
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<QStringList>("fields");
-    const QString s(Cart::Separator);
-    QTest::newRow("seven fields read the eighth as empty")
-        << u"aァbァcァ1ァ2.00ァ1ァ2.00ァ"_s
-        << QStringList{u"a"_s, u"b"_s, u"c"_s, u"1"_s, u"2.00"_s, u"1"_s, u"2.00"_s, QString()};
-    QTest::newRow("a last piece without separator is not a field")
-        << u"aァb"_s << QStringList{u"a"_s,    QString(), QString(), QString(),
-                                    QString(), QString(), QString(), QString()};
-    QTest::newRow("empty fields keep their places")
-        << u"ァァxァ"_s << QStringList{QString(), QString(), u"x"_s,    QString(),
-                                       QString(), QString(), QString(), QString()};
-    QTest::newRow("pieces past the eighth are ignored")
-        << u"1ァ2ァ3ァ4ァ5ァ6ァ7ァ8ァ9ァ"_s
-        << QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s};
-}
-
-void TestCart::splitsLines() {
-    QFETCH(QString, line);
-    QFETCH(QStringList, fields);
-    QCOMPARE(Cart::split(line), fields);
-}
 
 void TestCart::computesAmounts_data() {
     QTest::addColumn<QString>("quantity");
@@ -80,64 +61,52 @@ void TestCart::computesAmounts() {
     QFETCH(QString, price);
     QFETCH(QString, discount);
     QFETCH(QString, amount);
-    QCOMPARE(Cart::amountText(quantity, price, discount), amount);
+    QCOMPARE(typed(price, quantity, discount).line(0).amount.moneyText(), amount);
 }
 
 void TestCart::addsProducts() {
     Cart cart;
     QCOMPARE(cart.addProduct(product(u"p1"_s, u"45"_s)), 0);
-    QCOMPARE(cart.lines().at(0), u"Ap1ァ名p1ァ包ァ1ァ45.00ァ1ァ45.00ァ"_s);
-    QCOMPARE(cart.addProduct(product(u"p2"_s, u"2.5"_s)), 1);
+    QCOMPARE(cart.line(0).price, Decimal::fromInt(45));
+    QCOMPARE(cart.line(0).discount, Decimal::fromInt(1));
+    QCOMPARE(cart.addProduct(product(u"p2"_s, u"2.505"_s)), 1);
+    QCOMPARE(cart.line(1).price.moneyText(), u"2.51"_s); // charged as shown
     QCOMPARE(cart.addProduct(product(u"p1"_s, u"45"_s)), 0);
     QCOMPARE(cart.size(), 2);
-    QCOMPARE(cart.fields(0)[Cart::Quantity], u"2"_s);
-    QCOMPARE(cart.fields(0)[Cart::Amount], u"90.00"_s);
-    QCOMPARE(cart.productIds(), (QStringList{u"p1"_s, u"p2"_s}));
+    QCOMPARE(cart.line(0).quantity, Decimal::fromInt(2));
+    QCOMPARE(cart.line(0).amount.moneyText(), u"90.00"_s);
 
     // A raised line keeps the typed discount and a fractional quantity.
-    cart.rebuildLine(1, cells(u"1.5"_s, u"2.50"_s, u"0.85"_s, u"3.19"_s));
-    cart.addProduct(product(u"p2"_s, u"2.5"_s));
-    QCOMPARE(cart.fields(1)[Cart::Quantity], u"2.5"_s);
-    QCOMPARE(cart.fields(1)[Cart::Discount], u"0.85"_s);
-    QCOMPARE(cart.fields(1)[Cart::Amount], u"5.31"_s);
-}
-
-void TestCart::rebuildsLinesFromCells() {
-    Cart cart;
-    cart.addProduct(product(u"p1"_s, u"10"_s));
-    cart.rebuildLine(0, cells(u"abc"_s, u"10"_s, u"0.9"_s, u"25"_s));
-    QCOMPARE(cart.lines().at(0), u"A1ァ名1ァ包ァabcァ10.00ァ0.9ァ25.00ァァ"_s);
+    cart.setQuantity(1, u"1.5");
+    cart.setDiscount(1, u"0.85");
+    cart.addProduct(product(u"p2"_s, u"2.505"_s));
+    QCOMPARE(cart.line(1).quantity.plainText(), u"2.5"_s);
+    QCOMPARE(cart.line(1).discount.plainText(), u"0.85"_s);
+    QCOMPARE(cart.line(1).amount.moneyText(), u"5.33"_s);
 }
 
 void TestCart::totalsOverEveryLine_data() {
-    QTest::addColumn<QList<QStringList>>("rows");
+    QTest::addColumn<QList<Cart>>("lines");
     QTest::addColumn<QString>("total");
     QTest::addColumn<QString>("discountGiven");
     QTest::newRow("discounted line")
-        << QList<QStringList>{cells(u"2"_s, u"10.00"_s, u"0.9"_s, u"18.00"_s)} << u"18.00"_s
-        << u"2.00"_s;
+        << QList<Cart>{typed(u"10"_s, u"2"_s, u"0.9"_s)} << u"18.00"_s << u"2.00"_s;
     QTest::newRow("hand-typed amount above the price gives a negative discount")
-        << QList<QStringList>{cells(u"2"_s, u"10.00"_s, u"1"_s, u"25.00"_s)} << u"25.00"_s
-        << u"-5.00"_s;
+        << QList<Cart>{typed(u"10"_s, u"2"_s, u"1"_s, u"25"_s)} << u"25.00"_s << u"-5.00"_s;
     QTest::newRow("letters as quantity drop the line's amount")
-        << QList<QStringList>{cells(u"abc"_s, u"10.00"_s, u"1"_s, u"0.00"_s),
-                              cells(u"1"_s, u"2.50"_s, u"0.85"_s, u"2.13"_s)}
+        << QList<Cart>{typed(u"10"_s, u"abc"_s, u"1"_s), typed(u"2.50"_s, u"1"_s, u"0.85"_s)}
         << u"2.13"_s << u"0.37"_s;
-    QList<QStringList> many;
-    for (int i = 0; i < 25; ++i)
-        many.append(cells(u"1"_s, u"1.00"_s, u"1"_s, u"1.00"_s));
-    QTest::newRow("lines beyond the visible rows count") << many << u"25.00"_s << u"0.00"_s;
+    QTest::newRow("lines beyond the visible rows count")
+        << QList<Cart>(25, typed(u"1"_s, u"1"_s, u"1"_s)) << u"25.00"_s << u"0.00"_s;
 }
 
 void TestCart::totalsOverEveryLine() {
-    QFETCH(QList<QStringList>, rows);
+    QFETCH(QList<Cart>, lines);
     QFETCH(QString, total);
     QFETCH(QString, discountGiven);
     Cart cart;
-    for (int i = 0; i < rows.size(); ++i) {
-        cart.addProduct(product(QString::number(i), u"1"_s));
-        cart.rebuildLine(i, rows.at(i));
-    }
+    for (const Cart& one : lines)
+        cart.append(one.line(0));
     QCOMPARE(cart.totals().total.moneyText(), total);
     QCOMPARE(cart.totals().discountGiven.moneyText(), discountGiven);
 }
@@ -159,7 +128,10 @@ void TestCart::computesChange() {
     QFETCH(QString, received);
     QFETCH(QString, total);
     QFETCH(QString, change);
-    QCOMPARE(Cart::changeText(received, total), change);
+    Sale sale;
+    sale.cart = typed(total, u"1"_s, u"1"_s);
+    sale.receive(received);
+    QCOMPARE(sale.changeText(), change);
 }
 
 void TestCart::removesLineWithItsProduct() {
@@ -167,12 +139,11 @@ void TestCart::removesLineWithItsProduct() {
     for (const QString& id : {u"a"_s, u"b"_s, u"c"_s})
         cart.addProduct(product(id, u"1"_s));
     cart.removeLine(1);
-    QCOMPARE(cart.productIds(), (QStringList{u"a"_s, u"c"_s}));
-    QCOMPARE(cart.fields(1)[Cart::Code], u"Ac"_s);
+    QCOMPARE(cart.line(1).productId, u"c"_s);
     // The removed product comes back as a new line, not onto another one.
     cart.addProduct(product(u"b"_s, u"1"_s));
     QCOMPARE(cart.size(), 3);
-    QCOMPARE(cart.fields(2)[Cart::Quantity], u"1"_s);
+    QCOMPARE(cart.line(2).quantity, Decimal::fromInt(1));
 }
 
 QTEST_GUILESS_MAIN(TestCart)
