@@ -72,6 +72,9 @@ private Q_SLOTS:
     void deletesTheShownSale();
     void placesTheMenu_data();
     void placesTheMenu();
+    void keepsEveryCharacterOfEveryField_data();
+    void keepsEveryCharacterOfEveryField();
+    void failedShowKeepsTheSaleOnScreen();
 };
 
 void TestSalesHistory::initTestCase() {
@@ -409,6 +412,59 @@ void TestSalesHistory::placesTheMenu() {
     QTest::mouseClick(history->viewport(), Qt::RightButton, Qt::NoModifier, inViewport);
     QTest::mousePress(till.list(u"pickList"_s)->viewport(), Qt::LeftButton);
     QVERIFY(!menu->isVisible());
+}
+
+void TestSalesHistory::keepsEveryCharacterOfEveryField_data() {
+    QTest::addColumn<QStringList>("texts"); // name, unit, maker, remark
+    QTest::newRow("the grid's old separator")
+        << QStringList{u"ファンタ\\ソファ"_s, u"ァ"_s, u"ァ厂ァ"_s, u"ソファァ"_s};
+    QTest::newRow("backslash and brackets")
+        << QStringList{u"[中]\\[硬]"_s, u"[包]"_s, u"[厂]\\"_s, u"]备[\\"_s};
+}
+
+void TestSalesHistory::keepsEveryCharacterOfEveryField() {
+    QFETCH(QStringList, texts);
+    ScreenFixture till;
+    till.shop.db().exec(u"INSERT INTO [商品] ([ID号], [查询], [编号], [名称], [单位], [进价], "
+                        u"[售价], [厂家], [库存]) VALUES ('p1', 'Ap1', 'Ap1', ?, ?, 0, ?, ?, ?)",
+                        texts[0], texts[1], Decimal::fromInt(12), texts[2], Decimal::fromInt(5));
+    till.pick(u"Ap1"_s);
+    till.cell(0, 7)->setFocus();
+    ScreenFixture::type(till.cell(0, 7), texts[3]);
+    till.pick(u"Ap1"_s);
+    const QStringList shown{till.cellText(0, 1), till.cellText(0, 2), till.cellText(0, 3),
+                            till.cellText(0, 6), till.cellText(0, 7)};
+    QCOMPARE(shown, (QStringList{texts[0], texts[1], u"2"_s, u"24.00"_s, texts[3]}));
+    till.key(Qt::Key_F12);
+    QCOMPARE(rows(till.shop.db(), u"SELECT [名称] || '|' || [单位] || '|' || [厂家] || '|' || "
+                                  u"[备注] || '|' || [数量] || '|' || [金额] FROM [出入库]"_s),
+             QStringList{texts.join(u'|') + u"|20000|240000"});
+    QCOMPARE(stock(till.shop.db(), u"p1"_s), u"3"_s);
+    till.key(Qt::Key_F9);
+    clickEntry(till, 0);
+    QCOMPARE(till.cellText(0, 7), texts[3]);
+    const ReceiptSale receipt = till.screen->receiptSale();
+    QCOMPARE(receipt.lines.size(), 1);
+    QCOMPARE(receipt.lines[0].name, texts[0]);
+    QCOMPARE(receipt.lines[0].quantity + u'|' + receipt.lines[0].amount, u"2|24.00"_s);
+    QCOMPARE(receipt.total, u"24.00"_s);
+}
+
+void TestSalesHistory::failedShowKeepsTheSaleOnScreen() {
+    ScreenFixture till;
+    sell(till, {{u"zh"_s, 2}});
+    till.key(Qt::Key_F9);
+    till.pick(u"bs"_s);
+    till.shop.db().execScript(u"ALTER TABLE [出入库] RENAME TO [moved];");
+    clickEntry(till, 0);
+    QCOMPARE(till.platform.messages.size(), 1);
+    QVERIFY(till.platform.messages.first().startsWith(u"读取销售记录失败："_s));
+    QCOMPARE(till.text(u"saleNumber"_s), u"A170313-0002"_s);
+    QCOMPARE(till.cellText(0, 1), u"白沙\\硬盒"_s);
+    till.shop.db().execScript(u"ALTER TABLE [moved] RENAME TO [出入库];");
+    till.key(Qt::Key_F12);
+    QCOMPARE(rows(till.shop.db(), u"SELECT [销售号] || [数量] FROM [出入库] ORDER BY 1"_s),
+             (QStringList{u"A170313-000100020000"_s, u"A170313-000200010000"_s}));
 }
 
 QTEST_MAIN(TestSalesHistory)
