@@ -38,11 +38,14 @@ std::optional<StockLedger::StockedProduct> StockLedger::product(const QString& p
         found.purchasePrice = query.decimal(0);
     found.maker = query.text(1);
     found.stock = query.decimal(2);
+    query.reset(); // no read left open past the caller's commit
     return found;
 }
 
 void StockLedger::setStock(const QString& productId, Decimal stock) {
-    m_database.exec(u"UPDATE [商品] SET [库存] = ? WHERE [ID号] = ?", stock, productId);
+    Statement& update = prepared(m_writeStock, u"UPDATE [商品] SET [库存] = ? WHERE [ID号] = ?");
+    update.bindAll(stock, productId);
+    update.run();
 }
 
 std::optional<Decimal> StockLedger::book(const Movement& movement) {
@@ -58,13 +61,16 @@ std::optional<Decimal> StockLedger::book(const Movement& movement) {
         stock = stocked->stock + signedQuantity(category, movement.quantity);
         setStock(movement.productId, *stock);
     }
-    m_database.exec(
+    Statement& insert = prepared(
+        m_insertMovement,
         u"INSERT INTO [出入库] ([销售号], [ID号], [名称], [编号], [单位], [进价], [售价], [金额], "
         u"[库存], [厂家], [备注], [日期], [数量], [折扣], [类别]) "
-        u"VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-        movement.number, movement.productId, TextCut::leading(movement.name, NameWidth),
-        movement.code, movement.unit, purchasePrice, movement.salePrice, movement.amount, stock,
-        maker, movement.remark, movement.date, movement.quantity, movement.discount, category);
+        u"VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    insert.bindAll(movement.number, movement.productId, TextCut::leading(movement.name, NameWidth),
+                   movement.code, movement.unit, purchasePrice, movement.salePrice, movement.amount,
+                   stock, maker, movement.remark, movement.date, movement.quantity,
+                   movement.discount, category);
+    insert.run();
     return stock;
 }
 

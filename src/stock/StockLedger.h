@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/Statement.h"
 #include "stock/Movement.h"
 
 #include <QString>
@@ -7,7 +8,6 @@
 #include <optional>
 
 class Database;
-class Statement;
 
 // The one writer of [出入库] and of [商品].[库存]. Each operation runs inside the caller's
 // transaction, so the product row and the movement rows of one user action land together.
@@ -45,6 +45,11 @@ private:
     std::optional<StockedProduct> product(const QString& productId);
     void setStock(const QString& productId, Decimal stock);
     void reverseRows(Statement& rows);
+    // Prepared once per ledger and reset for every use: a sale books each line alike.
+    Statement& prepared(std::optional<Statement>& slot, QStringView sql);
 
     Database& m_database;
+    std::optional<Statement> m_readProduct;
+    std::optional<Statement> m_writeStock;
+    std::optional<Statement> m_insertMovement;
 };
