@@ -1,5 +1,6 @@
 #include "app/DailyBackup.h"
 
+#include "app/AtomicReplace.h"
 #include "app/DataFolder.h"
 #include "data/Database.h"
 #include "data/DbError.h"
@@ -29,8 +30,8 @@ void run(Database& database, const QString& backupFolder, QDate today) {
         QFile::remove(fresh);
         return;
     }
-    QFile::remove(target);
-    QFile::rename(fresh, target);
+    if (!AtomicReplace::replace(fresh, target))
+        QFile::remove(fresh);
 }
 
 } // namespace DailyBackup

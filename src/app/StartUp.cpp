@@ -1,6 +1,7 @@
 #include "app/StartUp.h"
 
 #include "app/DataFolder.h"
+#include "base/SettingsBook.h"
 #include "data/DbError.h"
 #include "data/Schema.h"
 #include "data/TemplateDatabase.h"
@@ -26,10 +27,7 @@ StartUpResult run(const QString& driveDRoot, const QString& driveCRoot) {
     try {
         Database database = Database::open(path, QString::fromUtf16(Schema::DatabasePassword));
         Schema::upgrade(database);
-        Statement settings = database.prepare(u"SELECT [密码] FROM [设置] LIMIT 1");
-        if (!settings.next())
-            throw DbError(u"设置表中没有记录"_s);
-        result.storedPassword = settings.text(0);
+        result.storedPassword = SettingsBook(database).storedPassword();
         result.database.emplace(std::move(database));
     } catch (const DbError& error) {
         result.error = u"无法打开数据库文件 "_s + path + u"：" + error.message();

@@ -1,4 +1,5 @@
 list(APPEND VELLOR_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/AtomicReplace.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DailyBackup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DataFolder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LoginCheck.cpp

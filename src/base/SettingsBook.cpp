@@ -2,6 +2,8 @@
 
 #include "data/Database.h"
 #include "data/DbError.h"
+#include "data/Decimal.h"
+#include "data/SqlDialect.h"
 #include "data/Transaction.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -18,10 +20,14 @@ void expectRow(int changed) {
 SettingsBook::SettingsBook(Database& database)
     : m_database(database) {}
 
+Statement SettingsBook::firstRow(QStringView columns) const {
+    return m_database.prepare(
+        QString(u"SELECT " + columns + u" FROM [设置]" + SqlDialect::firstRows(1)));
+}
+
 void SettingsBook::readInto(SettingsRow& row) const {
-    Statement stored = m_database.prepare(
-        u"SELECT [密码], [标题], [结尾1], [结尾2], [结尾3], [左边距], [上边距], [自动打印], "
-        u"[默认打印机], [小票打印机], [条码] FROM [设置] LIMIT 1");
+    Statement stored = firstRow(u"[密码], [标题], [结尾1], [结尾2], [结尾3], [左边距], [上边距], "
+                                u"[自动打印], [默认打印机], [小票打印机], [条码]");
     if (!stored.next())
         return;
     QString* const fields[] = {&row.password,       &row.title,      &row.footer1,
@@ -34,6 +40,13 @@ void SettingsBook::readInto(SettingsRow& row) const {
             *field = stored.text(column);
         ++column;
     }
+}
+
+QString SettingsBook::storedPassword() const {
+    Statement stored = firstRow(u"[密码]");
+    if (!stored.next())
+        throw DbError(u"设置表中没有记录"_s);
+    return stored.text(0);
 }
 
 void SettingsBook::saveReceiptSettings(const SettingsRow& row) {
@@ -53,13 +66,20 @@ SettingsBook::PasswordChange SettingsBook::changePassword(const QString& oldType
     if (newPassword.isEmpty())
         return PasswordChange::NewPasswordEmpty;
     Transaction transaction(m_database);
-    Statement stored = m_database.prepare(u"SELECT [密码] FROM [设置] LIMIT 1");
-    if (!stored.next())
-        throw DbError(u"设置表中没有记录"_s);
-    if (stored.text(0) != oldTyped.trimmed())
+    if (storedPassword() != oldTyped.trimmed())
         return PasswordChange::OldPasswordWrong;
-    stored.reset();
     m_database.exec(u"UPDATE [设置] SET [密码] = ?", newPassword);
     transaction.commit();
     return PasswordChange::Changed;
+}
+
+bool SettingsBook::barcodeMode() const {
+    Statement stored = firstRow(u"[条码]");
+    return stored.next() && Decimal::read(stored.text(0)).rounded(0) == Decimal::fromInt(1);
+}
+
+void SettingsBook::saveBarcodeMode(bool on) {
+    Transaction transaction(m_database);
+    expectRow(m_database.exec(u"UPDATE [设置] SET [条码] = ?", on ? u"1"_s : u"0"_s));
+    transaction.commit();
 }

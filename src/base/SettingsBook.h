@@ -3,10 +3,12 @@
 #include "data/SettingsRow.h"
 
 #include <QString>
+#include <QStringView>
 
 class Database;
+class Statement;
 
-// The one row of [设置] as the settings window reads and writes it. Every failure of the
+// The one row of [设置]: the only code that reads or writes it. Every failure of the
 // database throws DbError; each write is one transaction.
 class SettingsBook {
 public:
@@ -17,6 +19,9 @@ public:
     // Lays the stored row over `row`: a column that is NULL leaves its field as it was.
     void readInto(SettingsRow& row) const;
 
+    // The login password as stored, untrimmed.
+    QString storedPassword() const;
+
     // Stores the receipt settings and both printers as given; 密码 and 条码 stay untouched.
     void saveReceiptSettings(const SettingsRow& row);
 
@@ -24,6 +29,12 @@ public:
     // not trimmed); the new one is stored trimmed.
     PasswordChange changePassword(const QString& oldTyped, const QString& newTyped);
 
+    // Whether the sales screen scans barcodes: 条码 read as a whole number is 1.
+    bool barcodeMode() const;
+    void saveBarcodeMode(bool on);
+
 private:
+    Statement firstRow(QStringView columns) const;
+
     Database& m_database;
 };

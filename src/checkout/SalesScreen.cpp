@@ -2,8 +2,8 @@
 
 #include "base/AppContext.h"
 #include "base/Platform.h"
+#include "base/SettingsBook.h"
 #include "base/SettingsSource.h"
-#include "checkout/BarcodeMode.h"
 #include "checkout/CartView.h"
 #include "checkout/HistoryPanel.h"
 #include "checkout/ProductPicker.h"
@@ -86,7 +86,7 @@ SalesScreen::SalesScreen(AppContext& context, SettingsSource& settings, QWidget*
     m_history->setRange(DateText::monthBack(today()), today());
     m_history->query();
     try {
-        m_picker->setBarcodeMode(BarcodeMode::load(context.database));
+        m_picker->setBarcodeMode(SettingsBook(context.database).barcodeMode());
     } catch (const DbError&) {
         // without a readable settings row the screen starts in search mode
     }
@@ -317,7 +317,7 @@ void SalesScreen::receivedChanged(const QString& text) {
 
 void SalesScreen::closeEvent(QCloseEvent* event) {
     try {
-        BarcodeMode::save(m_context.database, m_picker->barcodeMode());
+        SettingsBook(m_context.database).saveBarcodeMode(m_picker->barcodeMode());
     } catch (const DbError& error) {
         m_context.platform.inform(this, u"保存失败："_s + error.message());
     }

@@ -1,6 +1,5 @@
 # Sales: cart, lookup and sale book in the core; the screen and its panels need the GUI.
 list(APPEND VELLOR_CORE_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/BarcodeMode.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Cart.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ReceiptSale.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Sale.cpp

@@ -2,10 +2,12 @@
 
 #include "data/DbError.h"
 #include "data/PinyinCollation.h"
+#include "data/Schema.h"
 
 #include <sqlcipher/sqlite3.h>
 
 #include <QByteArray>
+#include <QStringList>
 
 #include <utility>
 
@@ -42,6 +44,10 @@ Database Database::connect(const QString& path, const QString& key, int flags) {
         throw DbError(lastMessage(handle));
     // Larger pages than the engine's default: a quarter of the per-page cipher work.
     database.execScript(u"PRAGMA cipher_page_size = 4096;");
+    // Before anything writes: the journal mode alone would turn an empty file into a keyed
+    // database, and an upgrade would stamp its version into a file that is not a shop's.
+    if (!(flags & SQLITE_OPEN_CREATE))
+        database.requireShopTables();
     // A wrong key only shows when the first page is read.
     database.execScript(u"SELECT count(*) FROM sqlite_master;"
                         u"PRAGMA journal_mode = WAL;"
@@ -51,6 +57,17 @@ Database Database::connect(const QString& path, const QString& key, int flags) {
     sqlite3_busy_timeout(handle, 5000);
     PinyinCollation::install(handle);
     return database;
+}
+
+void Database::requireShopTables() {
+    Statement tables = prepare(u"SELECT [name] FROM sqlite_master WHERE [type] = 'table'");
+    QStringList present;
+    while (tables.next())
+        present << tables.text(0);
+    for (const char16_t* table : Schema::TableNames) {
+        if (!present.contains(QString::fromUtf16(table)))
+            throw DbError(u"不是本软件的数据库（缺少表 ["_s + QString::fromUtf16(table) + u"]）");
+    }
 }
 
 Database::Database(Database&& other) noexcept

@@ -10,6 +10,8 @@ struct sqlite3;
 // One open, keyed connection to the shop database. Every failure throws DbError.
 class Database {
 public:
+    // Opens an existing shop database; a file that lacks any of the shop's tables (empty,
+    // garbage, another key) is refused before a single byte of it is written.
     static Database open(const QString& path, const QString& key);
     // Creates the file when it is missing; an existing file must already carry the key.
     static Database create(const QString& path, const QString& key);
@@ -48,6 +50,7 @@ public:
 private:
     Database(sqlite3* handle, QString path);
     static Database connect(const QString& path, const QString& key, int flags);
+    void requireShopTables();
     void close() noexcept;
 
     sqlite3* m_handle = nullptr;

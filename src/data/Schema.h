@@ -7,6 +7,9 @@ namespace Schema {
 // The password every shop database is keyed with.
 inline constexpr char16_t DatabasePassword[] = u"qm1947";
 
+// The tables every shop database holds.
+inline constexpr const char16_t* TableNames[] = {u"商品", u"出入库", u"订单", u"设置", u"盘点明细"};
+
 // The layout of the tables this program reads and writes, kept in the file's user version.
 inline constexpr int Version = 1;
 

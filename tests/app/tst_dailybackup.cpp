@@ -1,3 +1,4 @@
+#include "app/AtomicReplace.h"
 #include "app/DailyBackup.h"
 #include "data/Schema.h"
 #include "support/TempShop.h"
@@ -17,6 +18,11 @@ QString titleIn(const QString& path) {
     return title.text(0);
 }
 
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
 void setTitle(Database& database, const QString& title) {
     database.exec(u"UPDATE [设置] SET [标题] = ?", title);
 }
@@ -30,6 +36,8 @@ private Q_SLOTS:
     void eachDayOfTheMonthHasItsFolder();
     void unwritableFolderIsIgnored();
     void folderBesideTheDataFolder();
+    void replaceIsAllOrNothing_data();
+    void replaceIsAllOrNothing();
 };
 
 void TestDailyBackup::twoExitsOnOneDayLeaveTheLaterCopy() {
@@ -71,6 +79,29 @@ void TestDailyBackup::unwritableFolderIsIgnored() {
 void TestDailyBackup::folderBesideTheDataFolder() {
     QCOMPARE(DailyBackup::folderFor(u"/home/shop"_s),
              u"/home/shop/Vellor零售店收银软件数据库备份"_s);
+}
+
+void TestDailyBackup::replaceIsAllOrNothing_data() {
+    QTest::addColumn<bool>("fromExists");
+    QTest::newRow("old copy replaced") << true;
+    QTest::newRow("move fails: old copy kept whole") << false;
+}
+
+void TestDailyBackup::replaceIsAllOrNothing() {
+    QFETCH(bool, fromExists);
+    QTemporaryDir folder;
+    const QString from = folder.filePath(u"new"_s);
+    const QString to = folder.filePath(u"old"_s);
+    const QByteArray oldCopy(100000, 'o');
+    QVERIFY(writeFile(to, oldCopy));
+    if (fromExists)
+        QVERIFY(writeFile(from, "new copy"));
+
+    QCOMPARE(AtomicReplace::replace(from, to), fromExists);
+    QFile target(to);
+    QVERIFY(target.open(QIODevice::ReadOnly));
+    QCOMPARE(target.readAll(), fromExists ? QByteArray("new copy") : oldCopy);
+    QVERIFY(!QFile::exists(from));
 }
 
 QTEST_GUILESS_MAIN(TestDailyBackup)

@@ -1,5 +1,6 @@
 #include "app/DataFolder.h"
 #include "app/StartUp.h"
+#include "data/Schema.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -28,7 +29,8 @@ private Q_SLOTS:
     void makePathCollapsesDoubledSeparators();
     void firstStartWritesTheTemplate();
     void secondStartLeavesTheFileUnchanged();
-    void garbageFileIsReportedAndKept();
+    void unusableFileIsReportedAndKept_data();
+    void unusableFileIsReportedAndKept();
 };
 
 void TestStartUp::driveTest_data() {
@@ -105,20 +107,36 @@ void TestStartUp::secondStartLeavesTheFileUnchanged() {
     QCOMPARE(fileHash(path), before);
 }
 
-void TestStartUp::garbageFileIsReportedAndKept() {
+void TestStartUp::unusableFileIsReportedAndKept_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("0 bytes") << QByteArray();
+    QTest::newRow("garbage") << QByteArray(4096, 'x');
+    // Keyed like ours, but without the shop's tables: an upgrade would still stamp it.
+    QTemporaryDir other;
+    const QString path = other.filePath(u"other.dat"_s);
+    Database::create(path, QString::fromUtf16(Schema::DatabasePassword))
+        .execScript(u"PRAGMA journal_mode = DELETE; CREATE TABLE [设置] ([密码] TEXT);");
+    QFile made(path);
+    QVERIFY(made.open(QIODevice::ReadOnly));
+    QTest::newRow("keyed, without the shop's tables") << made.readAll();
+}
+
+void TestStartUp::unusableFileIsReportedAndKept() {
+    QFETCH(QByteArray, content);
     QTemporaryDir home;
     const QString folder = home.path() + u"/Vellor零售店收银软件数据库"_s;
     QDir().mkpath(folder);
     QFile garbage(folder + u"/数据库.dat"_s);
     QVERIFY(garbage.open(QIODevice::WriteOnly));
-    garbage.write(QByteArray(4096, 'x'));
+    garbage.write(content);
     garbage.close();
-    const QByteArray before = fileHash(garbage.fileName());
 
     const StartUpResult started = StartUp::run(QString(), home.path());
     QVERIFY(!started.database.has_value());
-    QVERIFY(started.error.contains(u"数据库.dat"_s));
-    QCOMPARE(fileHash(garbage.fileName()), before);
+    QVERIFY2(started.error.contains(u"数据库.dat"_s), qPrintable(started.error));
+    QVERIFY(garbage.open(QIODevice::ReadOnly));
+    QCOMPARE(garbage.readAll(), content);
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{u"数据库.dat"_s});
 }
 
 QTEST_GUILESS_MAIN(TestStartUp)

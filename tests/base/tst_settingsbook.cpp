@@ -41,6 +41,8 @@ private Q_SLOTS:
     void saveWithoutARowFails();
     void changePassword_data();
     void changePassword();
+    void barcodeMode_data();
+    void barcodeMode();
 };
 
 void TestSettingsBook::nullColumnsLeaveFieldsAsTheyWere() {
@@ -87,6 +89,8 @@ void TestSettingsBook::saveWithoutARowFails() {
     shop.db().exec(u"DELETE FROM [设置]");
     QVERIFY_THROWS_EXCEPTION(DbError, SettingsBook(shop.db()).saveReceiptSettings(edited()));
     QVERIFY_THROWS_EXCEPTION(DbError, SettingsBook(shop.db()).changePassword(u""_s, u"new"_s));
+    QVERIFY_THROWS_EXCEPTION(DbError, SettingsBook(shop.db()).storedPassword());
+    QVERIFY_THROWS_EXCEPTION(DbError, SettingsBook(shop.db()).saveBarcodeMode(true));
 }
 
 void TestSettingsBook::changePassword_data() {
@@ -126,6 +130,27 @@ void TestSettingsBook::changePassword() {
     shop.db().exec(u"UPDATE [设置] SET [密码] = ?", storedPassword);
     QCOMPARE(int(SettingsBook(shop.db()).changePassword(oldTyped, newTyped)), result);
     QCOMPARE(stored(shop.db(), u"密码"_s), storedAfter);
+    QCOMPARE(stored(shop.db(), u"标题"_s), u"zerurad"_s);
+}
+
+void TestSettingsBook::barcodeMode_data() {
+    QTest::addColumn<std::optional<QString>>("storedText");
+    QTest::addColumn<bool>("on");
+    QTest::newRow("1") << std::optional(u"1"_s) << true;
+    QTest::newRow("0") << std::optional(u"0"_s) << false;
+    QTest::newRow("read as a whole number") << std::optional(u" 1.2元"_s) << true;
+    QTest::newRow("NULL") << std::optional<QString>() << false;
+}
+
+void TestSettingsBook::barcodeMode() {
+    QFETCH(std::optional<QString>, storedText);
+    QFETCH(bool, on);
+    TempShop shop;
+    shop.db().exec(u"UPDATE [设置] SET [条码] = ?", storedText);
+    QCOMPARE(SettingsBook(shop.db()).barcodeMode(), on);
+    SettingsBook(shop.db()).saveBarcodeMode(!on);
+    QCOMPARE(stored(shop.db(), u"条码"_s), on ? u"0"_s : u"1"_s);
+    QCOMPARE(SettingsBook(shop.db()).barcodeMode(), !on);
     QCOMPARE(stored(shop.db(), u"标题"_s), u"zerurad"_s);
 }
 
