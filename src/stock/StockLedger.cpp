@@ -27,9 +27,17 @@ QString StockLedger::categoryOf(MovementKind kind) {
     return u"销售"_s;
 }
 
+Statement& StockLedger::prepared(std::optional<Statement>& slot, QStringView sql) {
+    if (!slot)
+        slot.emplace(m_database.prepare(sql));
+    slot->reset();
+    return *slot;
+}
+
 std::optional<StockLedger::StockedProduct> StockLedger::product(const QString& productId) {
-    Statement query = m_database.prepare(
-        u"SELECT [进价], [厂家], [库存] FROM [商品] WHERE [ID号] = ?" + SqlDialect::firstRows(1));
+    Statement& query = prepared(m_readProduct, QString(u"SELECT [进价], [厂家], [库存] FROM [商品] "
+                                                       u"WHERE [ID号] = ?" +
+                                                       SqlDialect::firstRows(1)));
     query.bind(1, productId);
     if (!query.next())
         return std::nullopt;
