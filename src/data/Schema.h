@@ -8,9 +8,9 @@ namespace Schema {
 inline constexpr char16_t DatabasePassword[] = u"qm1947";
 
 // The layout of the tables this program reads and writes, kept in the file's user version.
-inline constexpr int Version = 1;
+inline constexpr int Version = 2;
 
-// The five tables, their column checks and indexes, at Version.
+// The tables, their column checks and indexes, at Version.
 void create(Database& database);
 
 // Brings a file made by an earlier version up to Version, one transaction per step, so an
