@@ -1,11 +1,15 @@
 #include "app/DesktopPlatform.h"
 
+#include "app/CupsPrintJob.h"
+#include "app/NetworkPrintJob.h"
+
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -60,6 +64,16 @@ std::unique_ptr<QPrinter> DesktopPlatform::openPrinter(const QString& deviceName
     if (printer.isNull())
         return nullptr;
     return std::make_unique<QPrinter>(printer, QPrinter::HighResolution);
+}
+
+void DesktopPlatform::sendRaw(const RawPrinterTarget& target, const QByteArray& bytes,
+                              RawDone done) {
+    if (!target.address.trimmed().isEmpty())
+        NetworkPrintJob::start(target.address, bytes, std::move(done), RawTimeoutMilliseconds);
+    else if (!target.queue.isEmpty())
+        CupsPrintJob::start(target.queue, bytes, std::move(done), RawTimeoutMilliseconds);
+    else
+        QTimer::singleShot(0, [done = std::move(done)] { done(u"没有设置小票打印机"_s); });
 }
 
 void DesktopPlatform::openUrl(const QUrl& url) {

@@ -2,9 +2,12 @@
 
 #include "base/Platform.h"
 
-// The real platform: system clock, Qt message boxes and dialogs, installed printers.
+// The real platform: system clock, Qt message boxes and dialogs, installed printers, raw
+// print jobs to CUPS queues and network printers.
 class DesktopPlatform : public Platform {
 public:
+    static constexpr int RawTimeoutMilliseconds = 5000;
+
     QDateTime now() const override;
     void inform(QWidget* parent, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& text) override;
@@ -14,5 +17,6 @@ public:
     QStringList printerNames() const override;
     QString defaultPrinterName() const override;
     std::unique_ptr<QPrinter> openPrinter(const QString& deviceName) override;
+    void sendRaw(const RawPrinterTarget& target, const QByteArray& bytes, RawDone done) override;
     void openUrl(const QUrl& url) override;
 };

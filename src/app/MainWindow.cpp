@@ -1,12 +1,13 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutBox.h"
-#include "base/AppContext.h"
 #include "app/ChildPlacement.h"
 #include "app/DailyBackup.h"
 #include "app/DataFolder.h"
-#include "base/Platform.h"
 #include "app/ToolStripButton.h"
+#include "base/AppContext.h"
+#include "base/Platform.h"
+#include "checkout/TillPrinter.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -44,6 +45,7 @@ MainWindow::MainWindow(AppContext& context, ScreenRegistry screens, QWidget* par
     , m_context(context)
     , m_screens(std::move(screens))
     , m_settings(context, this)
+    , m_till(new TillPrinter(context.platform, context.database, context.dataFolder, this))
     , m_movementKind(StockIn) {
     initIconResources();
     m_screens.try_emplace(Screen::About, [](const ScreenSetup& setup) -> QWidget* {
@@ -122,6 +124,9 @@ void MainWindow::buildMenus() {
     add(work, u"进货入库"_s, Qt::CTRL | Qt::Key_H, [this] { openStockScreen(StockIn); });
     add(work, u"退货出库"_s, Qt::CTRL | Qt::Key_I, [this] { openStockScreen(StockOut); });
     add(work, u"库存盘点"_s, Qt::CTRL | Qt::Key_J, [this] { openScreen(Screen::Stocktaking); });
+    work->addSeparator();
+    add(work, u"打开钱箱"_s, Qt::CTRL | Qt::Key_O,
+        [this] { m_till->openDrawer(m_settings.currentSettings()); });
 
     QMenu* reports = menuBar()->addMenu(u"统计(&T)"_s);
     add(reports, u"统计报表"_s, Qt::CTRL | Qt::Key_K, [this] { openScreen(Screen::Report); });

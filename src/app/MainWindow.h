@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/HelpManual.h"
-#include "base/ScreenRegistry.h"
 #include "app/SettingsHolder.h"
+#include "base/ScreenRegistry.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -11,6 +11,7 @@
 
 class QMdiArea;
 class QMdiSubWindow;
+class TillPrinter;
 struct AppContext;
 
 // The frame of the program: toolbar, menus and the child windows of the working screens.
@@ -46,6 +47,7 @@ private:
     AppContext& m_context;
     ScreenRegistry m_screens;
     SettingsHolder m_settings;
+    TillPrinter* m_till;
     QMdiArea* m_mdi = nullptr;
     std::map<Screen, QPointer<QMdiSubWindow>> m_open;
     QString m_movementKind;

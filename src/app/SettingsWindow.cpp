@@ -1,10 +1,14 @@
 #include "app/SettingsWindow.h"
 
-#include "base/AppContext.h"
 #include "app/ChildPlacement.h"
+#include "app/ReceiptDriveFrame.h"
+#include "base/AppContext.h"
 #include "base/Platform.h"
+#include "checkout/ReceiptDriveBook.h"
+#include "checkout/TillPrinter.h"
 #include "data/DbError.h"
 #include "data/Decimal.h"
+#include "data/Transaction.h"
 #include "ui/Placed.h"
 #include "ui/Twips.h"
 
@@ -24,20 +28,38 @@ void addLabel(QWidget* parent, const QString& caption, const QRect& geometry) {
     (new QLabel(caption, parent))->setGeometry(geometry);
 }
 
+// What "测试打印" prints: one article of every column, today's date.
+ReceiptSale testSale(QDate today) {
+    return {u"测试打印"_s,
+            today.toString(u"yyyy-MM-dd"_s),
+            {{u"测试商品"_s, u"1"_s, u"1.00"_s, u"1"_s, u"1.00"_s}},
+            u"1.00"_s,
+            u"0.00"_s,
+            u"1"_s,
+            u"0.00"_s};
+}
+
 } // namespace
 
 SettingsWindow::SettingsWindow(AppContext& context, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_platform(context.platform)
-    , m_book(context.database) {
+    , m_database(context.database)
+    , m_book(context.database)
+    , m_till(new TillPrinter(context.platform, context.database, context.dataFolder, this)) {
     setWindowTitle(u"结合设置"_s);
-    setFixedSize(Twips::size(6900, 6600));
+    setFixedSize(Twips::size(6900, 8340));
     buildReceiptFrame();
+    m_driveFrame = new ReceiptDriveFrame(this);
+    m_driveFrame->setGeometry(Twips::rect(240, 4140, 6420, 1620));
+    connect(m_driveFrame, &ReceiptDriveFrame::testPrintRequested, this, [this] {
+        m_till->printWith(testSale(m_platform.now().date()), fields(), m_driveFrame->drive());
+    });
     buildPasswordFrame();
     auto* save =
-        placed<QPushButton>(this, u"save"_s, Twips::rect(1560, 5880, 1215, 435), u"保  存"_s);
+        placed<QPushButton>(this, u"save"_s, Twips::rect(1560, 7620, 1215, 435), u"保  存"_s);
     auto* cancel =
-        placed<QPushButton>(this, u"cancel"_s, Twips::rect(4125, 5880, 1215, 435), u"取  消"_s);
+        placed<QPushButton>(this, u"cancel"_s, Twips::rect(4125, 7620, 1215, 435), u"取  消"_s);
     connect(save, &QPushButton::clicked, this, &SettingsWindow::save);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
     load();
@@ -86,7 +108,7 @@ void SettingsWindow::buildReceiptFrame() {
 
 void SettingsWindow::buildPasswordFrame() {
     auto* frame = new QGroupBox(u"修改登录密码"_s, this);
-    frame->setGeometry(Twips::rect(240, 4140, 6420, 1500));
+    frame->setGeometry(Twips::rect(240, 5880, 6420, 1500));
     addLabel(frame, u"原密码"_s, Twips::rect(240, 420, 900, 300));
     m_oldPassword = addLineEdit(frame, u"oldPassword"_s, Twips::rect(1140, 390, 1950, 330));
     addLabel(frame, u"新密码"_s, Twips::rect(3240, 420, 900, 300));
@@ -102,6 +124,7 @@ void SettingsWindow::load() {
     m_loaded = fields();
     try {
         m_book.readInto(m_loaded);
+        m_driveFrame->setDrive(ReceiptDriveBook(m_database).read());
     } catch (const DbError&) {
         // An unreadable row leaves the fields as they are; the user may still type them.
     }
@@ -143,7 +166,10 @@ void SettingsWindow::placeOver(const QWidget& mainWindow) {
 
 void SettingsWindow::save() {
     try {
+        Transaction transaction(m_database);
         m_book.saveReceiptSettings(fields());
+        ReceiptDriveBook(m_database).write(m_driveFrame->drive());
+        transaction.commit();
     } catch (const DbError& error) {
         m_platform.inform(this, u"保存失败："_s + error.message());
         return;

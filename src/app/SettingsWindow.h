@@ -5,13 +5,17 @@
 
 #include <QWidget>
 
+class Database;
 class Platform;
+class ReceiptDriveFrame;
+class TillPrinter;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 struct AppContext;
 
-// "结合设置": the receipt settings, the two printers and the login password. Its fields are
+// "结合设置": the receipt settings, the two printers, how the receipt printer is driven and
+// the login password. Its fields are
 // filled from the stored row when it is made, and they are what the program reads as the
 // current settings for as long as the window lives.
 class SettingsWindow : public QWidget {
@@ -41,7 +45,10 @@ private:
     void changePassword();
 
     Platform& m_platform;
+    Database& m_database;
     SettingsBook m_book;
+    TillPrinter* m_till;
+    ReceiptDriveFrame* m_driveFrame = nullptr;
     SettingsRow m_loaded;
     QLineEdit* m_title = nullptr;
     QLineEdit* m_footers[3] = {};

@@ -1,10 +1,13 @@
 #include "app/StandardScreens.h"
 
+#include "app/ShowWatch.h"
 #include "base/AppContext.h"
 #include "base/SettingsSource.h"
 #include "catalogue/ProductScreen.h"
-#include "checkout/ReceiptPrinter.h"
 #include "checkout/SalesScreen.h"
+#include "checkout/TillPrinter.h"
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -12,11 +15,15 @@ QWidget* makeSalesScreen(const ScreenSetup& setup) {
     auto* screen = new SalesScreen(setup.context, setup.settings);
     AppContext& context = setup.context;
     SettingsSource& settings = setup.settings;
-    QObject::connect(screen, &SalesScreen::printRequested, screen,
-                     [&context, &settings](const ReceiptSale& sale) {
-                         ReceiptPrinter(context.platform, context.dataFolder)
-                             .print(sale, settings.currentSettings());
+    auto* till = new TillPrinter(context.platform, context.database, context.dataFolder, screen);
+    QObject::connect(screen, &SalesScreen::printRequested, till,
+                     [till, &settings](const ReceiptSale& sale) {
+                         till->print(sale, settings.currentSettings());
                      });
+    // The saved mark is shown by a save that landed, and by nothing else.
+    if (auto* savedMark = screen->findChild<QWidget*>(u"savedMark"_s))
+        new ShowWatch(savedMark,
+                      [till, &settings] { till->saleSaved(settings.currentSettings()); });
     return screen;
 }
 

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "base/RawPrinterTarget.h"
+
+#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 
 class QPrinter;
@@ -35,6 +39,12 @@ public:
     virtual QString defaultPrinterName() const = 0;
     // The installed printer with this device name, set up for one job; null when there is none.
     virtual std::unique_ptr<QPrinter> openPrinter(const QString& deviceName) = 0;
+
+    // Sends bytes to a printer as they are, past any driver. Returns at once; `done` runs
+    // later on this thread with an empty text, or the reason the bytes did not all arrive
+    // (within a few seconds, however the printer answers).
+    using RawDone = std::function<void(const QString& failure)>;
+    virtual void sendRaw(const RawPrinterTarget& target, const QByteArray& bytes, RawDone done) = 0;
 
     // Shows a page in the default browser; never waits, never reports.
     virtual void openUrl(const QUrl& url) = 0;

@@ -1,9 +1,8 @@
 #include "checkout/ReceiptLayout.h"
 
+#include "checkout/ReceiptMoney.h"
 #include "data/Decimal.h"
 #include "data/TextCut.h"
-
-#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -23,12 +22,6 @@ constexpr qsizetype NameLength = 9;
 
 double millimetres(const QString& margin) {
     return static_cast<double>(Decimal::read(margin).units()) / Decimal::Scale;
-}
-
-// A text that is a whole number prints in the money pattern; anything else prints as typed.
-QString moneyOrAsTyped(const QString& text) {
-    static const QRegularExpression number(u"^[ \\t]*[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)[ \\t]*$"_s);
-    return number.match(text).hasMatch() ? Decimal::read(text).moneyText() : text;
 }
 
 } // namespace
@@ -55,7 +48,7 @@ ReceiptLayout::ReceiptLayout(const SettingsRow& settings, const ReceiptSale& sal
         addText(Left, y, TextCut::leading(line.name, NameLength));
         addText(35, y, line.quantity);
         addText(43, y, line.unitPrice);
-        addText(55, y, moneyOrAsTyped(line.discount));
+        addText(55, y, ReceiptMoney::moneyOrAsTyped(line.discount));
         addText(63, y, line.amount);
         y += LineStep;
     }
@@ -66,7 +59,7 @@ ReceiptLayout::ReceiptLayout(const SettingsRow& settings, const ReceiptSale& sal
     addText(Left, y, u"合计金额："_s + sale.total);
     addText(53, y, u"优惠："_s + sale.discountGiven);
     y += LineStep;
-    addText(Left, y, u"实收："_s + moneyOrAsTyped(sale.received));
+    addText(Left, y, u"实收："_s + ReceiptMoney::moneyOrAsTyped(sale.received));
     addText(53, y, u"找零："_s + sale.change);
     y += LineStep;
     addRule(y);

@@ -126,3 +126,7 @@ void Database::backupTo(const QString& path, const QString& key) {
 int Database::changes() const {
     return sqlite3_changes(m_handle);
 }
+
+bool Database::inTransaction() const {
+    return sqlite3_get_autocommit(m_handle) == 0;
+}

@@ -45,6 +45,7 @@ public:
     void backupTo(const QString& path, const QString& key);
 
     int changes() const;
+    bool inTransaction() const;
     QString path() const { return m_path; }
 
 private:

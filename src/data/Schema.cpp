@@ -96,6 +96,16 @@ CREATE TABLE [盘点明细] (
 CREATE INDEX [盘点明细_日期] ON [盘点明细] ([日期]);
 )sql";
 
+// How receipts reach the printer; no row means the page through the system's driver.
+constexpr char16_t ReceiptDriveTable[] = uR"sql(
+CREATE TABLE [小票驱动] (
+    [方式] TEXT CHECK (length([方式]) <= 10),
+    [地址] TEXT CHECK (length([地址]) <= 100),
+    [纸宽] TEXT CHECK (length([纸宽]) <= 5),
+    [开钱箱] TEXT CHECK (length([开钱箱]) <= 5)
+);
+)sql";
+
 struct SampleProduct {
     const char16_t* id;
     const char16_t* name;
@@ -120,6 +130,7 @@ constexpr const char16_t* UpgradeSteps[Version] = {
     // The name index sorted with a collation only this program has; the stock shell could
     // not even check the file. Names are put in pinyin order in memory instead.
     u"DROP INDEX IF EXISTS [商品_名称];",
+    ReceiptDriveTable,
 };
 
 void setVersion(Database& database, int version) {
@@ -131,6 +142,7 @@ void setVersion(Database& database, int version) {
 void create(Database& database) {
     Transaction transaction(database);
     database.execScript(Tables);
+    database.execScript(ReceiptDriveTable);
     setVersion(database, Version);
     transaction.commit();
 }

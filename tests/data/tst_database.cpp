@@ -20,6 +20,9 @@ private Q_SLOTS:
     void currencyIsExactThroughSums();
     void boundTextWithQuotesIsStoredAsTyped();
     void transactionRollsBackUnlessCommitted();
+    void nestedTransactionLandsWithTheOuter_data();
+    void nestedTransactionLandsWithTheOuter();
+    void upgradeBringsAnOlderFileToTheCurrentTables();
     void likeKeepsWildcardsAndIgnoresAsciiCase();
     void namesSortInPinyinOrder();
     void wrongKeyIsRefused();
@@ -126,6 +129,47 @@ void TestDatabase::transactionRollsBackUnlessCommitted() {
     QCOMPARE(left.integer(0), 0);
 }
 
+void TestDatabase::nestedTransactionLandsWithTheOuter_data() {
+    QTest::addColumn<bool>("innerCommits");
+    QTest::addColumn<bool>("outerCommits");
+    QTest::addColumn<qint64>("rowsLeft");
+    QTest::newRow("both commit") << true << true << qint64(2);
+    QTest::newRow("inner rolls back alone") << false << true << qint64(1);
+    QTest::newRow("outer takes the committed inner with it") << true << false << qint64(0);
+}
+
+void TestDatabase::nestedTransactionLandsWithTheOuter() {
+    QFETCH(bool, innerCommits);
+    QFETCH(bool, outerCommits);
+    QFETCH(qint64, rowsLeft);
+    TempShop shop;
+    shop.db().exec(u"DELETE FROM [订单]");
+    {
+        Transaction outer(shop.db());
+        shop.db().exec(u"INSERT INTO [订单] ([ID号]) VALUES (?)", u"outer"_s);
+        {
+            Transaction inner(shop.db());
+            shop.db().exec(u"INSERT INTO [订单] ([ID号]) VALUES (?)", u"inner"_s);
+            if (innerCommits)
+                inner.commit();
+        }
+        if (outerCommits)
+            outer.commit();
+    }
+    QVERIFY(!shop.db().inTransaction());
+    Statement count = shop.db().prepare(u"SELECT count(*) FROM [订单]");
+    QVERIFY(count.next());
+    QCOMPARE(count.integer(0), rowsLeft);
+}
+
+void TestDatabase::upgradeBringsAnOlderFileToTheCurrentTables() {
+    TempShop shop;
+    shop.db().execScript(u"DROP TABLE [小票驱动]; PRAGMA user_version = 1;");
+    Schema::upgrade(shop.db());
+    QCOMPARE(Schema::versionOf(shop.db()), Schema::Version);
+    shop.db().exec(u"INSERT INTO [小票驱动] ([方式]) VALUES (?)", u"ESCPOS"_s);
+}
+
 void TestDatabase::likeKeepsWildcardsAndIgnoresAsciiCase() {
     TempShop shop;
     const auto count = [&](const QString& text) {
@@ -171,7 +215,8 @@ void TestDatabase::fileNeedsThePasswordOutsideTheProgram() {
         return QString::fromUtf8(shell.readAllStandardOutput() + shell.readAllStandardError());
     };
     QVERIFY(runShell(u"SELECT [密码] FROM [设置];\n"_s).contains(u"not a database"_s));
-    const QString keyed = runShell(u"PRAGMA key = 'qm1947';\nPRAGMA cipher_page_size = 4096;\nSELECT [密码] FROM [设置];\n"_s);
+    const QString keyed = runShell(
+        u"PRAGMA key = 'qm1947';\nPRAGMA cipher_page_size = 4096;\nSELECT [密码] FROM [设置];\n"_s);
     QVERIFY2(keyed.contains(u"739"_s), qPrintable(keyed));
 }
 

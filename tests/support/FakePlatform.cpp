@@ -1,6 +1,7 @@
 #include "support/FakePlatform.h"
 
 #include <QPrinter>
+#include <QTimer>
 
 void FakePlatform::inform(QWidget*, const QString& text) {
     messages.append(text);
@@ -24,4 +25,13 @@ std::unique_ptr<QPrinter> FakePlatform::openPrinter(const QString& deviceName) {
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(printerOutput);
     return printer;
+}
+
+void FakePlatform::sendRaw(const RawPrinterTarget& target, const QByteArray& bytes, RawDone done) {
+    rawJobs.append({target, bytes});
+    if (rawPrinter) {
+        rawPrinter(target, bytes, std::move(done));
+        return;
+    }
+    QTimer::singleShot(0, [failure = rawFailure, done = std::move(done)] { done(failure); });
 }

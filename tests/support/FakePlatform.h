@@ -17,6 +17,7 @@ public:
     QStringList printerNames() const override { return printers; }
     QString defaultPrinterName() const override { return defaultPrinter; }
     std::unique_ptr<QPrinter> openPrinter(const QString& deviceName) override;
+    void sendRaw(const RawPrinterTarget& target, const QByteArray& bytes, RawDone done) override;
     void openUrl(const QUrl& url) override { openedUrls.append(url); }
 
     QDateTime clock = QDateTime(QDate(2017, 3, 13), QTime(18, 33, 19));
@@ -25,6 +26,16 @@ public:
     QStringList printers;
     QString defaultPrinter;
     QString printerOutput; // PDF file every opened printer writes to; none opens while empty
+
+    // Raw jobs are recorded and answered with rawFailure on the next turn of the event loop,
+    // unless rawPrinter is set: then it takes them (a real transport, for instance).
+    struct RawJob {
+        RawPrinterTarget target;
+        QByteArray bytes;
+    };
+    QList<RawJob> rawJobs;
+    QString rawFailure;
+    std::function<void(const RawPrinterTarget&, const QByteArray&, RawDone)> rawPrinter;
 
     QList<bool> answers;     // next answers of askYesNo; Yes when empty
     QStringList saveAnswers; // next answers of saveFileName; cancel when empty

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "checkout/ReceiptDrive.h"
+
+#include <QGroupBox>
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+
+// "小票打印机": how receipts reach the printer, the paper width, the cash drawer, and a
+// test print of the settings as they stand.
+class ReceiptDriveFrame : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit ReceiptDriveFrame(QWidget* parent);
+
+    void setDrive(const ReceiptDrive& drive);
+    ReceiptDrive drive() const;
+
+Q_SIGNALS:
+    void testPrintRequested();
+
+private:
+    QComboBox* m_mode;
+    QComboBox* m_paperWidth;
+    QLineEdit* m_address;
+    QCheckBox* m_openDrawer;
+};
