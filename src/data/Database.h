@@ -10,6 +10,15 @@ struct sqlite3;
 // One open, keyed connection to the shop database. Every failure throws DbError.
 class Database {
 public:
+    // Tells whether the data may have changed: it differs after any commit by another
+    // connection (which the engine counts) or any row written through this one (which it
+    // does not count in the same place).
+    struct ChangeMark {
+        qint64 otherConnections = 0;
+        qint64 thisConnection = 0;
+        bool operator==(const ChangeMark&) const = default;
+    };
+
     static Database open(const QString& path, const QString& key);
     // Creates the file when it is missing; an existing file must already carry the key.
     static Database create(const QString& path, const QString& key);
@@ -43,6 +52,7 @@ public:
     void backupTo(const QString& path, const QString& key);
 
     int changes() const;
+    ChangeMark changeMark();
     QString path() const { return m_path; }
 
 private:

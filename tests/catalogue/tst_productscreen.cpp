@@ -488,7 +488,7 @@ void TestProductScreen::failedSaveIsReported() {
 
 void TestProductScreen::tooManyMatchesLeaveTheListEmpty() {
     Fixture f;
-    f.insertProducts(ProductBook::SearchLimit + 1, u"20160101000000"_s, Decimal());
+    f.insertProducts(ProductCatalogue::ListLimit + 1, u"20160101000000"_s, Decimal());
     f.open();
     QCOMPARE(f.platform.messages, QStringList{u"数据太多，请缩短查询时间范围！"_s});
     QCOMPARE(f.listedNames(), QStringList());
