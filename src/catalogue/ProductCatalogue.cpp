@@ -24,10 +24,10 @@ QList<PickEntry> ProductCatalogue::pickList(QStringView text) {
     refreshWhenChanged();
     const LikePattern pattern(patternFor(text));
     QList<PickEntry> entries;
-    for (const Row& row : m_rows) {
-        if (!matches(row, pattern))
+    for (qsizetype index = 0; index < qsizetype(m_rows.size()); ++index) {
+        if (!matches(index, pattern))
             continue;
-        const Product& product = row.product;
+        const Product& product = m_rows[index].product;
         entries.append({pickText(product.name, product.maker), product.id, product.code,
                         product.name, product.unit, product.salePrice});
         if (entries.size() == PickLimit)
@@ -41,15 +41,14 @@ ProductCatalogue::ListResult ProductCatalogue::newestFirst(QStringView text) {
     const LikePattern pattern(patternFor(text));
     ListResult result;
     for (const qsizetype index : m_newest) {
-        const Row& row = m_rows[index];
-        if (!matches(row, pattern))
+        if (!matches(index, pattern))
             continue;
         if (result.products.size() == ListLimit) {
             result.tooMany = true;
             result.products.clear();
             break;
         }
-        result.products.append(row.product);
+        result.products.append(m_rows[index].product);
     }
     return result;
 }
@@ -59,8 +58,9 @@ QString ProductCatalogue::pickText(const QString& name, const QString& maker) {
     return text.remove(u"[]"_s);
 }
 
-bool ProductCatalogue::matches(const Row& row, const LikePattern& pattern) const {
-    return row.hasKey && pattern.matches(row.matchKey);
+bool ProductCatalogue::matches(qsizetype row, const LikePattern& pattern) const {
+    const Key& key = m_keys[row];
+    return key.present && pattern.matches(key.folded);
 }
 
 void ProductCatalogue::refreshWhenChanged() {
@@ -83,6 +83,7 @@ void ProductCatalogue::load() {
     }
     std::vector<Row> rows;
     rows.reserve(m_rows.size());
+    std::vector<bool> present;
     Statement query = m_database.prepare(
         u"SELECT [ID号], [查询], [编号], [名称], [拼音], [单位], [进价], [售价], [备注], "
         u"[厂家], [库存] FROM [商品]");
@@ -91,8 +92,7 @@ void ProductCatalogue::load() {
         row.product = Product{query.text(0), query.text(1), query.text(2),    query.text(3),
                               query.text(4), query.text(5), query.decimal(6), query.decimal(7),
                               query.text(8), query.text(9), query.decimal(10)};
-        row.hasKey = !query.isNull(1);
-        row.matchKey = LikePattern::fold(row.product.searchKey);
+        present.push_back(!query.isNull(1));
         if (!query.isNull(3)) {
             const auto known = knownKeys.constFind(row.product.name);
             row.nameKey = known != knownKeys.cend() ? *known : m_order.sortKey(row.product.name);
@@ -114,12 +114,26 @@ void ProductCatalogue::load() {
     std::vector<qsizetype> place(rows.size());
     std::vector<Row> ordered;
     ordered.reserve(rows.size());
+    QString keyText;
+    std::vector<std::pair<qsizetype, bool>> keyStarts;
+    keyStarts.reserve(rows.size() + 1);
     for (const qsizetype index : byName) {
         place[index] = qsizetype(ordered.size());
+        keyStarts.emplace_back(keyText.size(), present[index]);
+        keyText += LikePattern::fold(rows[index].product.searchKey);
         ordered.push_back(std::move(rows[index]));
+    }
+    keyStarts.emplace_back(keyText.size(), false);
+    std::vector<Key> keys(ordered.size());
+    for (size_t i = 0; i < keys.size(); ++i) {
+        const qsizetype start = keyStarts[i].first;
+        keys[i] = {QStringView(keyText).sliced(start, keyStarts[i + 1].first - start),
+                   keyStarts[i].second};
     }
     for (qsizetype& index : newest)
         index = place[index];
     m_rows = std::move(ordered);
+    m_keyText = std::move(keyText); // the views keep pointing at the moved text's data
+    m_keys = std::move(keys);
     m_newest = std::move(newest);
 }
