@@ -1,5 +1,6 @@
+#include "catalogue/PickEntry.h"
+#include "catalogue/ProductCatalogue.h"
 #include "checkout/Cart.h"
-#include "checkout/PickEntry.h"
 #include "checkout/ProductFixture.h"
 #include "checkout/Sale.h"
 #include "checkout/SaleBook.h"
@@ -17,8 +18,10 @@ namespace {
 const QString Stem = u"商品"_s;
 
 // One sales screen per catalogue size, built once: generating 100,000 products takes a while.
+// They go before the application does.
+std::map<int, std::unique_ptr<ScreenFixture>> tills;
+
 ScreenFixture& tillWith(int products) {
-    static std::map<int, std::unique_ptr<ScreenFixture>> tills;
     std::unique_ptr<ScreenFixture>& till = tills[products];
     if (!till) {
         till = std::make_unique<ScreenFixture>();
@@ -40,8 +43,11 @@ class BenchCheckout : public QObject {
 
 private Q_SLOTS:
     void initTestCase() { QApplication::setFont(QFont(u"WenQuanYi Micro Hei"_s, 9)); }
+    void cleanupTestCase() { tills.clear(); }
     void keystrokeLookup_data();
     void keystrokeLookup();
+    void catalogueLoad_data();
+    void catalogueLoad();
     void scanToCart_data();
     void scanToCart();
     void saveSale();
@@ -52,6 +58,8 @@ void BenchCheckout::keystrokeLookup_data() {
     QTest::addColumn<int>("products");
     QTest::addColumn<QString>("typed"); // the last character is the keystroke measured
     for (const int products : {1000, 10000, 100000}) {
+        QTest::addRow("%d products, one character everything matches", products)
+            << products << u"商"_s;
         QTest::addRow("%d products, a name everything matches", products) << products << u"商品"_s;
         QTest::addRow("%d products, pinyin of a template product", products)
             << products << u"hts"_s;
@@ -77,6 +85,31 @@ void BenchCheckout::keystrokeLookup() {
         QTest::sendKeyEvent(QTest::Click, search, Qt::Key_unknown, last, Qt::NoModifier);
     }
     QVERIFY(till.list(u"pickList"_s)->count() <= 200);
+}
+
+void BenchCheckout::catalogueLoad_data() {
+    QTest::addColumn<bool>("afterChange");
+    QTest::newRow("100000 products, first load") << false;
+    QTest::newRow("100000 products, reload after one stock changed") << true;
+}
+
+// What a search costs when the catalogue has to read the products: on a screen's first search,
+// and on the first one after a sale or any other write.
+void BenchCheckout::catalogueLoad() {
+    QFETCH(bool, afterChange);
+    Database& db = tillWith(100000).shop.db();
+    ProductCatalogue loaded(db);
+    loaded.pickList(u"");
+    int stock = 0;
+    QBENCHMARK {
+        if (afterChange) {
+            db.exec(u"UPDATE [商品] SET [库存] = ? WHERE [ID号] = ?", Decimal::fromInt(++stock),
+                    ProductFixture::barcode(Stem, 42));
+            QCOMPARE(loaded.pickList(u"").size(), ProductCatalogue::PickLimit);
+        } else {
+            QCOMPARE(ProductCatalogue(db).pickList(u"").size(), ProductCatalogue::PickLimit);
+        }
+    }
 }
 
 void BenchCheckout::scanToCart_data() {

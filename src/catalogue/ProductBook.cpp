@@ -1,7 +1,6 @@
 #include "catalogue/ProductBook.h"
 
 #include "data/Database.h"
-#include "data/SqlDialect.h"
 #include "data/Transaction.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -21,28 +20,6 @@ Product readProduct(const Statement& row) {
 
 ProductBook::ProductBook(Database& database)
     : m_database(database) {}
-
-ProductBook::SearchResult ProductBook::search(const QString& text) {
-    const QString pattern = u'%' + text + u'%';
-    SearchResult result;
-    // Counting stops one row past the limit, before anything is sorted or read.
-    Statement count = m_database.prepare(u"SELECT count(*) FROM (SELECT 1 FROM [商品] "
-                                         u"WHERE [查询] LIKE ? LIMIT " +
-                                         QString::number(SearchLimit + 1) + u')');
-    count.bind(1, pattern);
-    count.next();
-    if (count.integer(0) > SearchLimit) {
-        result.tooMany = true;
-        return result;
-    }
-    Statement query =
-        m_database.prepare(u"SELECT " + Columns + u" FROM [商品] WHERE [查询] LIKE ? ORDER BY " +
-                           SqlDialect::orderWithoutIndex(u"ID号") + u" DESC");
-    query.bind(1, pattern);
-    while (query.next())
-        result.products.append(readProduct(query));
-    return result;
-}
 
 std::optional<Product> ProductBook::load(const QString& id) {
     Statement query = m_database.prepare(u"SELECT " + Columns + u" FROM [商品] WHERE [ID号] = ?");

@@ -45,6 +45,7 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 ProductScreen::ProductScreen(AppContext& context, QWidget* parent)
     : QWidget(parent)
     , m_platform(context.platform)
+    , m_catalogue(context.database)
     , m_book(context.database)
     , m_ids(m_book) {
     setWindowTitle(u"商品名称维护"_s);
@@ -151,9 +152,9 @@ void ProductScreen::wireFields() {
 }
 
 void ProductScreen::search() {
-    ProductBook::SearchResult result;
+    ProductCatalogue::ListResult result;
     try {
-        result = m_book.search(m_searchText->text());
+        result = m_catalogue.newestFirst(m_searchText->text());
     } catch (const DbError& error) {
         m_platform.inform(this, error.message());
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/ProductBook.h"
+#include "catalogue/ProductCatalogue.h"
 #include "catalogue/ProductIdAllocator.h"
 
 #include <QList>
@@ -14,7 +15,8 @@ class QPushButton;
 class RecordGrid;
 
 // "商品名称维护": find, add, edit and delete products. The rules and statements live in
-// ProductBook; this class wires the search bar, the list and the entry fields to it.
+// ProductCatalogue and ProductBook; this class wires the search bar, the list and the entry fields
+// to it.
 class ProductScreen : public QWidget {
     Q_OBJECT
 public:
@@ -45,6 +47,7 @@ private:
     void reportFailure(const QString& reason);
 
     Platform& m_platform;
+    ProductCatalogue m_catalogue;
     ProductBook m_book;
     ProductIdAllocator m_ids;
     QString m_currentId;

@@ -1,6 +1,6 @@
 #include "checkout/Cart.h"
 
-#include "checkout/PickEntry.h"
+#include "catalogue/PickEntry.h"
 
 Decimal Cart::amountOf(Decimal quantity, Decimal price, Decimal discount) {
     return Decimal::roundedProduct({quantity, price, discount}, 2);

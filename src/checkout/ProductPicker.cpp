@@ -21,7 +21,7 @@ bool isEnter(int key) {
 
 ProductPicker::ProductPicker(Database& database, QWidget* screen)
     : QObject(screen)
-    , m_lookup(database)
+    , m_catalogue(database)
     , m_prompt(new QLabel(u"输入中文\\拼音\\编号查询"_s, screen))
     , m_barcodeCheck(new QCheckBox(u"扫描条码查询"_s, screen))
     , m_searchBox(new QLineEdit(screen))
@@ -84,7 +84,7 @@ void ProductPicker::search(const QString& text) {
     m_pickList->clear();
     m_entries.clear();
     try {
-        m_entries = m_lookup.search(text);
+        m_entries = m_catalogue.pickList(text);
     } catch (const DbError&) {
         return; // the lookup has no messages: a failed search lists nothing
     }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "checkout/PickEntry.h"
-#include "checkout/ProductLookup.h"
+#include "catalogue/PickEntry.h"
+#include "catalogue/ProductCatalogue.h"
 
 #include <QList>
 #include <QObject>
@@ -39,7 +39,7 @@ private:
     void pickTheOnlyEntry();
     QLineEdit* visibleBox() const;
 
-    ProductLookup m_lookup;
+    ProductCatalogue m_catalogue;
     QList<PickEntry> m_entries;
     QLabel* m_prompt;
     QCheckBox* m_barcodeCheck;

@@ -1,9 +1,8 @@
-# Sales: cart, lookup and sale book in the core; the screen and its panels need the GUI.
+# Sales: cart and sale book in the core; the screen and its panels need the GUI.
 list(APPEND VELLOR_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Cart.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ReceiptSale.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Sale.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ProductLookup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SaleBook.cpp)
 list(APPEND VELLOR_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/CartView.cpp

@@ -1,7 +1,6 @@
 #include "data/Database.h"
 
 #include "data/DbError.h"
-#include "data/PinyinCollation.h"
 #include "data/Schema.h"
 
 #include <sqlcipher/sqlite3.h>
@@ -55,7 +54,6 @@ Database Database::connect(const QString& path, const QString& key, int flags) {
                         u"PRAGMA cache_size = -262144;"
                         u"PRAGMA temp_store = MEMORY;");
     sqlite3_busy_timeout(handle, 5000);
-    PinyinCollation::install(handle);
     return database;
 }
 
@@ -129,4 +127,10 @@ int Database::changes() const {
 
 bool Database::inTransaction() const {
     return sqlite3_get_autocommit(m_handle) == 0;
+}
+
+Database::ChangeMark Database::changeMark() {
+    Statement version = prepare(u"PRAGMA data_version");
+    version.next();
+    return {version.integer(0), sqlite3_total_changes(m_handle)};
 }

@@ -10,6 +10,15 @@ struct sqlite3;
 // One open, keyed connection to the shop database. Every failure throws DbError.
 class Database {
 public:
+    // Tells whether the data may have changed: it differs after any commit by another
+    // connection (which the engine counts) or any row written through this one (which it
+    // does not count in the same place).
+    struct ChangeMark {
+        qint64 otherConnections = 0;
+        qint64 thisConnection = 0;
+        bool operator==(const ChangeMark&) const = default;
+    };
+
     // Opens an existing shop database; a file that lacks any of the shop's tables (empty,
     // garbage, another key) is refused before a single byte of it is written.
     static Database open(const QString& path, const QString& key);
@@ -46,6 +55,7 @@ public:
 
     int changes() const;
     bool inTransaction() const;
+    ChangeMark changeMark();
     QString path() const { return m_path; }
 
 private:

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringView>
 
 // The few pieces of statement text that belong to this database engine.
 namespace SqlDialect {
@@ -18,19 +17,6 @@ inline QString prefixEnd(const QString& prefix) {
     if (!end.isEmpty())
         end.back() = QChar(end.back().unicode() + 1);
     return end;
-}
-
-// An ORDER BY term that sorts a text column in pinyin order (the collation the engine
-// registers on every connection).
-inline QString pinyinOrder(QStringView column) {
-    return u'[' + column + u"] COLLATE zh";
-}
-
-// An ORDER BY term that keeps the engine from walking the column's index: for a filtered list,
-// scanning the table and sorting the matches is several times faster than visiting every row
-// in index order.
-inline QString orderWithoutIndex(QStringView column) {
-    return u"+[" + column + u']';
 }
 
 } // namespace SqlDialect

@@ -1,8 +1,8 @@
 #include "catalogue/ProductBook.h"
+#include "catalogue/ProductCatalogue.h"
 #include "catalogue/ProductIdAllocator.h"
 #include "data/Database.h"
 #include "data/DbError.h"
-#include "data/Transaction.h"
 #include "support/TempShop.h"
 
 #include <QTest>
@@ -12,13 +12,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 const QString Zhonghua = u"20170313183319"_s;
-
-QStringList names(const QList<Product>& products) {
-    QStringList result;
-    for (const Product& product : products)
-        result.append(product.name);
-    return result;
-}
 
 int rowsWithId(Database& database, const QString& id) {
     Statement query = database.prepare(u"SELECT count(*) FROM [商品] WHERE [ID号] = ?");
@@ -40,8 +33,6 @@ ProductEntry entry(const QString& name, const QString& variant = QString()) {
 class TestProductBook : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    void searchFindsByAnyPartOfTheKey_data();
-    void searchFindsByAnyPartOfTheKey();
     void savedEntryComposesNameAndKey_data();
     void savedEntryComposesNameAndKey();
     void pricesAreTheNumberTheTextBeginsWith_data();
@@ -52,40 +43,11 @@ private Q_SLOTS:
     void newProductNeedsAName();
     void failedSaveLeavesNothingBehind();
     void removeDeletesOnlyThatProduct();
-    void tooManyMatchesGiveAnEmptyList_data();
-    void tooManyMatchesGiveAnEmptyList();
     void allocatorSkipsTakenSeconds_data();
     void allocatorSkipsTakenSeconds();
     void rowSplitsAtTheFirstBackslash_data();
     void rowSplitsAtTheFirstBackslash();
 };
-
-void TestProductBook::searchFindsByAnyPartOfTheKey_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QStringList>("found");
-    const QStringList all{u"阿诗玛\\软盒"_s, u"红塔山\\金装"_s, u"白沙\\硬盒"_s, u"红双喜\\精品"_s,
-                          u"中华\\硬盒"_s};
-    QTest::newRow("empty lists all, newest first") << QString() << all;
-    QTest::newRow("pinyin zh") << u"zh"_s << QStringList{u"中华\\硬盒"_s};
-    QTest::newRow("pinyin ignores ASCII case") << u"ZH"_s << QStringList{u"中华\\硬盒"_s};
-    QTest::newRow("maker 上海") << u"上海"_s << QStringList{u"红双喜\\精品"_s, u"中华\\硬盒"_s};
-    QTest::newRow("part of the code") << u"3183515"_s << QStringList{u"白沙\\硬盒"_s};
-    QTest::newRow("Chinese name") << u"红塔"_s << QStringList{u"红塔山\\金装"_s};
-    QTest::newRow("variant is not in the key") << u"硬盒"_s << QStringList();
-    QTest::newRow("underscore stays a wildcard") << u"红_喜"_s << QStringList{u"红双喜\\精品"_s};
-    QTest::newRow("apostrophe finds nothing here") << u"'"_s << QStringList();
-    QTest::newRow("no match") << u"可乐"_s << QStringList();
-}
-
-void TestProductBook::searchFindsByAnyPartOfTheKey() {
-    QFETCH(QString, text);
-    QFETCH(QStringList, found);
-    TempShop shop;
-    ProductBook book(shop.db());
-    const ProductBook::SearchResult result = book.search(text);
-    QVERIFY(!result.tooMany);
-    QCOMPARE(names(result.products), found);
-}
 
 void TestProductBook::savedEntryComposesNameAndKey_data() {
     QTest::addColumn<ProductEntry>("typed");
@@ -125,7 +87,7 @@ void TestProductBook::savedEntryComposesNameAndKey() {
     QCOMPARE(saved->maker, typed.maker);
     QCOMPARE(saved->stock, Decimal());
     // The saved key is what a look-up finds it by, apostrophe and all.
-    const QList<Product> found = book.search(typed.name).products;
+    const QList<Product> found = ProductCatalogue(shop.db()).newestFirst(typed.name).products;
     QVERIFY(!found.isEmpty());
     QCOMPARE(found.first().id, u"20260101000000"_s);
 }
@@ -163,7 +125,7 @@ void TestProductBook::saveCreatesOnceThenUpdates() {
              ProductBook::SaveResult::Updated);
     QCOMPARE(rowsWithId(shop.db(), u"20260101000000"_s), 1);
     QCOMPARE(book.load(u"20260101000000"_s)->name, u"雪碧\\罐"_s);
-    QCOMPARE(book.search(QString()).products.size(), 6);
+    QCOMPARE(ProductCatalogue(shop.db()).newestFirst({}).products.size(), 6);
 }
 
 void TestProductBook::editingKeepsTheStock() {
@@ -217,37 +179,7 @@ void TestProductBook::removeDeletesOnlyThatProduct() {
     ProductBook book(shop.db());
     book.remove(Zhonghua);
     QVERIFY(!book.load(Zhonghua));
-    QCOMPARE(book.search(QString()).products.size(), 4);
-}
-
-void TestProductBook::tooManyMatchesGiveAnEmptyList_data() {
-    QTest::addColumn<int>("count");
-    QTest::addColumn<bool>("tooMany");
-    QTest::newRow("at the limit") << ProductBook::SearchLimit << false;
-    QTest::newRow("one past") << ProductBook::SearchLimit + 1 << true;
-}
-
-void TestProductBook::tooManyMatchesGiveAnEmptyList() {
-    QFETCH(int, count);
-    QFETCH(bool, tooMany);
-    TempShop shop;
-    {
-        Transaction transaction(shop.db());
-        Statement insert =
-            shop.db().prepare(u"INSERT INTO [商品] ([ID号], [名称], [查询]) VALUES (?, ?, ?)");
-        for (int i = 0; i < count; ++i) {
-            const QString id = QString::number(30000000000000 + i);
-            insert.bindAll(id, u"可乐"_s, u"kl" + id);
-            insert.run();
-            insert.reset();
-        }
-        transaction.commit();
-    }
-    ProductBook book(shop.db());
-    const ProductBook::SearchResult result = book.search(u"kl"_s);
-    QCOMPARE(result.tooMany, tooMany);
-    QCOMPARE(result.products.size(), tooMany ? 0 : count);
-    QCOMPARE(book.search(u"zh"_s).products.size(), 1);
+    QCOMPARE(ProductCatalogue(shop.db()).newestFirst({}).products.size(), 4);
 }
 
 void TestProductBook::allocatorSkipsTakenSeconds_data() {

@@ -378,7 +378,7 @@ void TestProductScreen::newProductNeedsAName() {
     f.type(u"maker"_s, u"厂"_s);
     f.click(u"save"_s);
     QCOMPARE(f.platform.messages, QStringList{u"请输入商品名称！"_s});
-    QCOMPARE(f.book.search(QString()).products.size(), 5);
+    QCOMPARE(ProductCatalogue(f.shop.db()).newestFirst({}).products.size(), 5);
 }
 
 void TestProductScreen::savingTwiceWithoutAddKeepsOneProduct() {
@@ -488,7 +488,7 @@ void TestProductScreen::failedSaveIsReported() {
 
 void TestProductScreen::tooManyMatchesLeaveTheListEmpty() {
     Fixture f;
-    f.insertProducts(ProductBook::SearchLimit + 1, u"20160101000000"_s, Decimal());
+    f.insertProducts(ProductCatalogue::ListLimit + 1, u"20160101000000"_s, Decimal());
     f.open();
     QCOMPARE(f.platform.messages, QStringList{u"数据太多，请缩短查询时间范围！"_s});
     QCOMPARE(f.listedNames(), QStringList());

@@ -1,5 +1,5 @@
 #include "checkout/Cart.h"
-#include "checkout/PickEntry.h"
+#include "catalogue/PickEntry.h"
 #include "checkout/Sale.h"
 
 #include <QTest>

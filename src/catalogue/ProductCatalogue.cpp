@@ -1,0 +1,139 @@
+#include "catalogue/ProductCatalogue.h"
+
+#include "data/LikePattern.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <numeric>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QString patternFor(QStringView text) {
+    return u'%' + text + u'%';
+}
+
+} // namespace
+
+ProductCatalogue::ProductCatalogue(Database& database)
+    : m_database(database) {}
+
+QList<PickEntry> ProductCatalogue::pickList(QStringView text) {
+    refreshWhenChanged();
+    const LikePattern pattern(patternFor(text));
+    QList<PickEntry> entries;
+    for (qsizetype index = 0; index < qsizetype(m_rows.size()); ++index) {
+        if (!matches(index, pattern))
+            continue;
+        const Product& product = m_rows[index].product;
+        entries.append({pickText(product.name, product.maker), product.id, product.code,
+                        product.name, product.unit, product.salePrice});
+        if (entries.size() == PickLimit)
+            break;
+    }
+    return entries;
+}
+
+ProductCatalogue::ListResult ProductCatalogue::newestFirst(QStringView text) {
+    refreshWhenChanged();
+    const LikePattern pattern(patternFor(text));
+    ListResult result;
+    for (const qsizetype index : m_newest) {
+        if (!matches(index, pattern))
+            continue;
+        if (result.products.size() == ListLimit) {
+            result.tooMany = true;
+            result.products.clear();
+            break;
+        }
+        result.products.append(m_rows[index].product);
+    }
+    return result;
+}
+
+QString ProductCatalogue::pickText(const QString& name, const QString& maker) {
+    QString text = name + u'[' + maker.trimmed() + u']';
+    return text.remove(u"[]"_s);
+}
+
+bool ProductCatalogue::matches(qsizetype row, const LikePattern& pattern) const {
+    const Key& key = m_keys[row];
+    return key.present && pattern.matches(key.folded);
+}
+
+void ProductCatalogue::refreshWhenChanged() {
+    const Database::ChangeMark mark = m_database.changeMark();
+    if (m_loaded && mark == m_loadedMark)
+        return;
+    m_loaded = false;
+    load();
+    m_loaded = true;
+    m_loadedMark = mark;
+}
+
+void ProductCatalogue::load() {
+    // Names rarely change between two loads; their sort keys are the costly part.
+    QHash<QString, QByteArray> knownKeys;
+    knownKeys.reserve(qsizetype(m_rows.size()));
+    for (const Row& row : m_rows) {
+        if (!row.nameKey.isEmpty())
+            knownKeys.insert(row.product.name, row.nameKey);
+    }
+    std::vector<Row> rows;
+    rows.reserve(m_rows.size());
+    std::vector<bool> present;
+    Statement query = m_database.prepare(
+        u"SELECT [ID号], [查询], [编号], [名称], [拼音], [单位], [进价], [售价], [备注], "
+        u"[厂家], [库存] FROM [商品]");
+    while (query.next()) {
+        Row row;
+        row.product = Product{query.text(0), query.text(1), query.text(2),    query.text(3),
+                              query.text(4), query.text(5), query.decimal(6), query.decimal(7),
+                              query.text(8), query.text(9), query.decimal(10)};
+        present.push_back(!query.isNull(1));
+        if (!query.isNull(3)) {
+            const auto known = knownKeys.constFind(row.product.name);
+            row.nameKey = known != knownKeys.cend() ? *known : m_order.sortKey(row.product.name);
+        }
+        rows.push_back(std::move(row));
+    }
+    // Equal names, and equal IDs, keep the table's order, as the statements' sorts did.
+    std::vector<qsizetype> byName(rows.size());
+    std::iota(byName.begin(), byName.end(), 0);
+    std::stable_sort(byName.begin(), byName.end(), [&rows](qsizetype a, qsizetype b) {
+        return rows[a].nameKey < rows[b].nameKey;
+    });
+    // A NULL ID reads as empty and so comes last, as NULLs do in a descending sort.
+    std::vector<qsizetype> newest(rows.size());
+    std::iota(newest.begin(), newest.end(), 0);
+    std::stable_sort(newest.begin(), newest.end(), [&rows](qsizetype a, qsizetype b) {
+        return rows[a].product.id > rows[b].product.id;
+    });
+    std::vector<qsizetype> place(rows.size());
+    std::vector<Row> ordered;
+    ordered.reserve(rows.size());
+    QString keyText;
+    std::vector<std::pair<qsizetype, bool>> keyStarts;
+    keyStarts.reserve(rows.size() + 1);
+    for (const qsizetype index : byName) {
+        place[index] = qsizetype(ordered.size());
+        keyStarts.emplace_back(keyText.size(), present[index]);
+        keyText += LikePattern::fold(rows[index].product.searchKey);
+        ordered.push_back(std::move(rows[index]));
+    }
+    keyStarts.emplace_back(keyText.size(), false);
+    std::vector<Key> keys(ordered.size());
+    for (size_t i = 0; i < keys.size(); ++i) {
+        const qsizetype start = keyStarts[i].first;
+        keys[i] = {QStringView(keyText).sliced(start, keyStarts[i + 1].first - start),
+                   keyStarts[i].second};
+    }
+    for (qsizetype& index : newest)
+        index = place[index];
+    m_rows = std::move(ordered);
+    m_keyText = std::move(keyText); // the views keep pointing at the moved text's data
+    m_keys = std::move(keys);
+    m_newest = std::move(newest);
+}
