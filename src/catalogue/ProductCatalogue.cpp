@@ -67,9 +67,15 @@ void ProductCatalogue::refreshWhenChanged() {
     const Database::ChangeMark mark = m_database.changeMark();
     if (m_loaded && mark == m_loadedMark)
         return;
-    m_loaded = false;
-    load();
-    m_loaded = true;
+    // Read before the rows: a change landing in between only costs one more load.
+    Statement version = m_database.prepare(u"SELECT [版本] FROM [商品版本]");
+    const qint64 loadedVersion = version.next() ? version.integer(0) : -1;
+    if (!m_loaded || loadedVersion != m_loadedVersion) {
+        m_loaded = false;
+        load();
+        m_loaded = true;
+        m_loadedVersion = loadedVersion;
+    }
     m_loadedMark = mark;
 }
 

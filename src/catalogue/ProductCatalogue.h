@@ -65,4 +65,5 @@ private:
     std::vector<qsizetype> m_newest; // indexes into m_rows, newest ID first
     bool m_loaded = false;
     Database::ChangeMark m_loadedMark;
+    qint64 m_loadedVersion = 0; // [商品版本] as of the last read
 };

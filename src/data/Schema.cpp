@@ -106,6 +106,21 @@ CREATE TABLE [小票驱动] (
 );
 )sql";
 
+// Counts every change of a product but its stock, so that a screen holding the catalogue in
+// memory reads it again only when it must: a sale, a stock-in or a count moves the stock only.
+// Plain triggers, so a product edited in any SQLite tool is counted too.
+constexpr char16_t CatalogueVersion[] = uR"sql(
+CREATE TABLE [商品版本] ([版本] INTEGER NOT NULL);
+INSERT INTO [商品版本] ([版本]) VALUES (0);
+CREATE TRIGGER [商品_新增] AFTER INSERT ON [商品]
+BEGIN UPDATE [商品版本] SET [版本] = [版本] + 1; END;
+CREATE TRIGGER [商品_删除] AFTER DELETE ON [商品]
+BEGIN UPDATE [商品版本] SET [版本] = [版本] + 1; END;
+CREATE TRIGGER [商品_修改] AFTER UPDATE OF [ID号], [查询], [编号], [名称], [拼音], [单位], [进价],
+    [售价], [备用1], [备用2], [备用3], [备注], [厂家] ON [商品]
+BEGIN UPDATE [商品版本] SET [版本] = [版本] + 1; END;
+)sql";
+
 struct SampleProduct {
     const char16_t* id;
     const char16_t* name;
@@ -131,6 +146,7 @@ constexpr const char16_t* UpgradeSteps[Version] = {
     // not even check the file. Names are put in pinyin order in memory instead.
     u"DROP INDEX IF EXISTS [商品_名称];",
     ReceiptDriveTable,
+    CatalogueVersion,
 };
 
 void setVersion(Database& database, int version) {
@@ -143,6 +159,7 @@ void create(Database& database) {
     Transaction transaction(database);
     database.execScript(Tables);
     database.execScript(ReceiptDriveTable);
+    database.execScript(CatalogueVersion);
     setVersion(database, Version);
     transaction.commit();
 }

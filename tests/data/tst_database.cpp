@@ -24,6 +24,16 @@ QString runShell(const QString& cli, const QString& path, const QString& script)
     return QString::fromUtf8(shell.readAllStandardOutput() + shell.readAllStandardError());
 }
 
+// Takes what the steps after the version added out of a new shop's file.
+void makeVersion(Database& db, int version) {
+    if (version < 3)
+        db.execScript(u"DROP TRIGGER [商品_新增]; DROP TRIGGER [商品_删除]; "
+                      u"DROP TRIGGER [商品_修改]; DROP TABLE [商品版本];");
+    if (version < 2)
+        db.execScript(u"DROP TABLE [小票驱动];");
+    db.execScript(QString(u"PRAGMA user_version = " + QString::number(version) + u';'));
+}
+
 } // namespace
 
 class TestDatabase : public QObject {
@@ -37,6 +47,7 @@ private Q_SLOTS:
     void transactionRollsBackUnlessCommitted();
     void nestedTransactionLandsWithTheOuter_data();
     void nestedTransactionLandsWithTheOuter();
+    void upgradeBringsAnOlderFileToTheCurrentTables_data();
     void upgradeBringsAnOlderFileToTheCurrentTables();
     void likeKeepsWildcardsAndIgnoresAsciiCase();
     void wrongKeyIsRefused();
@@ -178,12 +189,29 @@ void TestDatabase::nestedTransactionLandsWithTheOuter() {
     QCOMPARE(count.integer(0), rowsLeft);
 }
 
+void TestDatabase::upgradeBringsAnOlderFileToTheCurrentTables_data() {
+    QTest::addColumn<int>("version");
+    for (int version = 0; version < Schema::Version; ++version)
+        QTest::addRow("from version %d", version) << version;
+}
+
 void TestDatabase::upgradeBringsAnOlderFileToTheCurrentTables() {
+    QFETCH(int, version);
     TempShop shop;
-    shop.db().execScript(u"DROP TABLE [小票驱动]; PRAGMA user_version = 1;");
+    makeVersion(shop.db(), version);
     Schema::upgrade(shop.db());
     QCOMPARE(Schema::versionOf(shop.db()), Schema::Version);
     shop.db().exec(u"INSERT INTO [小票驱动] ([方式]) VALUES (?)", u"ESCPOS"_s);
+    const auto catalogueVersion = [&] {
+        Statement read = shop.db().prepare(u"SELECT [版本] FROM [商品版本]");
+        return read.next() ? read.integer(0) : -1;
+    };
+    const qint64 before = catalogueVersion();
+    shop.db().exec(u"UPDATE [商品] SET [库存] = 1"); // stock alone is no catalogue change
+    QCOMPARE(catalogueVersion(), before);
+    shop.db().exec(u"UPDATE [商品] SET [售价] = 1 WHERE [ID号] = '20170313183319'");
+    shop.db().exec(u"DELETE FROM [商品] WHERE [ID号] = '20170313183432'");
+    QCOMPARE(catalogueVersion(), before + 2);
 }
 
 void TestDatabase::likeKeepsWildcardsAndIgnoresAsciiCase() {
@@ -237,8 +265,8 @@ void TestDatabase::stockShellChecksTheFile() {
     const QString path = shop.databasePath();
     if (previousVersion) {
         Database& old = shop.db();
-        old.execScript(u"DROP TABLE [小票驱动];"
-                       u"CREATE INDEX [商品_名称] ON [商品] ([名称] COLLATE NOCASE);"
+        makeVersion(old, 0);
+        old.execScript(u"CREATE INDEX [商品_名称] ON [商品] ([名称] COLLATE NOCASE);"
                        u"PRAGMA writable_schema = ON;");
         old.exec(u"UPDATE sqlite_master SET sql = replace(sql, 'NOCASE', 'zh') WHERE name = ?",
                  u"商品_名称"_s);
