@@ -24,24 +24,26 @@ QList<PickEntry> ProductCatalogue::pickList(QStringView text) {
     refreshWhenChanged();
     const LikePattern pattern(patternFor(text));
     QList<PickEntry> entries;
-    for (qsizetype index = 0; index < qsizetype(m_rows.size()); ++index) {
-        if (!matches(index, pattern))
-            continue;
+    forEachMatch(pattern, [&](qsizetype index) {
         const Product& product = m_rows[index].product;
         entries.append({pickText(product.name, product.maker), product.id, product.code,
                         product.name, product.unit, product.salePrice});
-        if (entries.size() == PickLimit)
-            break;
-    }
+        return entries.size() < PickLimit;
+    });
     return entries;
 }
 
 ProductCatalogue::ListResult ProductCatalogue::newestFirst(QStringView text) {
     refreshWhenChanged();
     const LikePattern pattern(patternFor(text));
+    std::vector<bool> matched(m_rows.size());
+    forEachMatch(pattern, [&matched](qsizetype index) {
+        matched[index] = true;
+        return true;
+    });
     ListResult result;
     for (const qsizetype index : m_newest) {
-        if (!matches(index, pattern))
+        if (!matched[index])
             continue;
         if (result.products.size() == ListLimit) {
             result.tooMany = true;
@@ -58,9 +60,38 @@ QString ProductCatalogue::pickText(const QString& name, const QString& maker) {
     return text.remove(u"[]"_s);
 }
 
-bool ProductCatalogue::matches(qsizetype row, const LikePattern& pattern) const {
-    const Key& key = m_keys[row];
-    return key.present && pattern.matches(key.folded);
+void ProductCatalogue::forEachMatch(const LikePattern& pattern,
+                                    const std::function<bool(qsizetype)>& visit) const {
+    const QStringView text = pattern.containedText();
+    if (text.isEmpty()) {
+        for (qsizetype row = 0; row < qsizetype(m_keys.size()); ++row) {
+            const Key& key = m_keys[row];
+            if (key.present && pattern.matches(key.folded) && !visit(row))
+                return;
+        }
+        return;
+    }
+    // The keys lie one after the other in pinyin order: one search over all of them, each hit
+    // then told to the row whose key holds it, beats a search per row.
+    const QChar* const start = m_keyText.constData();
+    const auto keyEnd = [&](qsizetype row) {
+        return m_keys[row].folded.data() + m_keys[row].folded.size() - start;
+    };
+    qsizetype from = 0;
+    while (true) {
+        const qsizetype at = QStringView(m_keyText).indexOf(text, from);
+        if (at < 0)
+            return;
+        const auto holder = std::upper_bound(m_keys.begin(), m_keys.end(), at,
+                                             [start](qsizetype position, const Key& key) {
+                                                 return position < key.folded.data() - start;
+                                             });
+        const qsizetype row = (holder - m_keys.begin()) - 1;
+        // A hit across two keys belongs to neither; no later one starts inside this key.
+        if (at + text.size() <= keyEnd(row) && !visit(row))
+            return;
+        from = keyEnd(row);
+    }
 }
 
 void ProductCatalogue::refreshWhenChanged() {

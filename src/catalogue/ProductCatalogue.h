@@ -9,6 +9,7 @@
 #include <QList>
 #include <QStringView>
 
+#include <functional>
 #include <vector>
 
 class LikePattern;
@@ -55,7 +56,9 @@ private:
 
     void refreshWhenChanged();
     void load();
-    bool matches(qsizetype row, const LikePattern& pattern) const;
+    // Calls visit with each matching row in pinyin order until it returns false.
+    void forEachMatch(const LikePattern& pattern,
+                      const std::function<bool(qsizetype)>& visit) const;
 
     Database& m_database;
     PinyinOrder m_order;

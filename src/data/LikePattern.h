@@ -16,6 +16,11 @@ public:
     static QString fold(const QString& text);
 
     bool matches(QStringView folded) const;
+    // The text between the "%"s of a "%text%" pattern without other wildcards; empty
+    // otherwise (and for "%%", which every text matches).
+    QStringView containedText() const {
+        return m_contains ? QStringView(m_literal) : QStringView();
+    }
 
 private:
     QString m_pattern;

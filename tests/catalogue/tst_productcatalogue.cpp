@@ -189,12 +189,13 @@ void TestProductCatalogue::tooManyMatchesGiveAnEmptyList() {
 
 void TestProductCatalogue::matchesWhatTheStatementMatched_data() {
     QTest::addColumn<QString>("text");
-    for (const QString& text :
-         {QString(), u"a"_s, u"B"_s, u"_"_s, u"%"_s, u"红_"_s, u"𠀀"_s, u"c%e"_s, u"Ä"_s})
+    for (const QString& text : {QString(), u"a"_s, u"B"_s, u"_"_s, u"%"_s, u"红_"_s, u"𠀀"_s,
+                                u"c%e"_s, u"Ä"_s, u"ea"_s, u"bäx"_s})
         QTest::newRow(qPrintable(text.isEmpty() ? u"(empty)"_s : text)) << text;
 }
 
-// Beside the template: a product without a key, which not even the empty text finds.
+// Beside the template: a product without a key, which not even the empty text finds. The keys
+// lie side by side in memory, so "ea" and "bäx" would wrongly match across two of them.
 void TestProductCatalogue::matchesWhatTheStatementMatched() {
     QFETCH(QString, text);
     TempShop shop;
