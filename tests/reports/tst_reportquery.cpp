@@ -1,13 +1,10 @@
-#include "catalogue/PinyinOrder.h"
-#include "data/SqlDialect.h"
 #include "reports/MovementFixture.h"
+#include "reports/PerProductReport.h"
 #include "reports/ReportQuery.h"
 #include "support/TempShop.h"
 
 #include <QRandomGenerator>
 #include <QTest>
-
-#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 using MovementFixture::Row;
@@ -43,54 +40,6 @@ QStringList described(const Report& report) {
                      line.amount.value_or(Decimal()).moneyText();
     lines << u"合计|"_s + report.total.moneyText();
     return lines;
-}
-
-// The per-product procedure taken literally: the distinct IDs, then for each one two sums and
-// its newest movement, each a statement of its own.
-Report perProduct(Database& db, const ReportFilter& filter) {
-    const QString where = u" FROM [出入库] WHERE [名称] LIKE ? AND [类别] = ? "
-                          u"AND [日期] BETWEEN ? AND ?"_s;
-    const QString pattern = u'%' + filter.name + u'%';
-    Statement ids = db.prepare(u"SELECT DISTINCT [ID号]" + where);
-    ids.bindAll(pattern, filter.category, filter.from, filter.to);
-    Report report{.view = ReportView::ByName, .lines = {}, .total = {}, .tooMany = false};
-    while (ids.next()) {
-        const QString id = ids.text(0);
-        Decimal sums[2];
-        int index = 0;
-        for (const QString& column : {u"[数量]"_s, u"[金额]"_s}) {
-            Statement sum = db.prepare(u"SELECT sum(" + column + u')' + where + u" AND [ID号] = ?");
-            sum.bindAll(pattern, filter.category, filter.from, filter.to, id);
-            sum.next();
-            sums[index++] = sum.decimal(0);
-        }
-        Statement newest = db.prepare(
-            u"SELECT [编号], [名称], [厂家], [单位] FROM [出入库] WHERE [ID号] = ? ORDER BY [日期] "
-            u"DESC, " +
-            SqlDialect::insertOrder() + u" DESC");
-        newest.bind(1, id);
-        if (ids.isNull(0) || !newest.next())
-            continue;
-        report.lines.append({.date = {},
-                             .code = newest.text(0),
-                             .name = newest.text(1),
-                             .maker = newest.text(2),
-                             .unit = newest.text(3),
-                             .purchasePrice = {},
-                             .salePrice = {},
-                             .quantity = sums[0],
-                             .amount = sums[1],
-                             .remark = {}});
-        report.total += sums[1];
-    }
-    const PinyinOrder order;
-    std::stable_sort(report.lines.begin(), report.lines.end(),
-                     [&order](const ReportLine& a, const ReportLine& b) {
-                         const QByteArray keyA = order.sortKey(a.name);
-                         const QByteArray keyB = order.sortKey(b.name);
-                         return keyA != keyB ? keyA < keyB : a.code < b.code;
-                     });
-    return report;
 }
 
 // Products that are sold, received and returned on many days, some renamed, re-coded or
@@ -193,7 +142,7 @@ void TestReportQuery::matchesPerProductProcedure() {
     static TempShop shop;
     static const bool generated = (generateShop(shop.db()), true);
     Q_UNUSED(generated);
-    const Report expected = perProduct(shop.db(), filter);
+    const Report expected = PerProductReport::run(shop.db(), filter);
     QVERIFY(expected.lines.size() > 1);
     QCOMPARE(described(ReportQuery(shop.db()).byName(filter)), described(expected));
 }

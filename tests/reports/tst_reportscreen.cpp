@@ -9,7 +9,8 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
+#include <QDir>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -167,6 +168,7 @@ void TestReportScreen::exportCancelledOrFailed_data() {
     QTest::addColumn<bool>("failed");
     QTest::newRow("cancelled") << QString() << false;
     QTest::newRow("under a file, not a folder") << u"/数据库.dat/报表"_s << true;
+    QTest::newRow("in a missing folder") << u"/缺少/报表"_s << true;
 }
 
 void TestReportScreen::exportCancelledOrFailed() {
@@ -179,7 +181,7 @@ void TestReportScreen::exportCancelledOrFailed() {
     QCOMPARE(fixture.platform.messages.size(), failed ? 1 : 0);
     if (failed)
         QVERIFY(fixture.platform.messages.first().startsWith(u"导出失败："_s));
-    QCOMPARE(QDir(fixture.shop.folder()).entryList(QDir::Files), QStringList{u"数据库.dat"_s});
+    QCOMPARE(QDir(fixture.shop.folder()).entryList({u"报表*"_s}), QStringList());
 }
 
 QTEST_MAIN(TestReportScreen)
