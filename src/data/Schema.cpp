@@ -99,7 +99,7 @@ CREATE INDEX [盘点明细_日期] ON [盘点明细] ([日期]);
 // the rest of its rows. It serves every look-up by ID as the index it replaces did.
 constexpr char16_t MovementByProductDate[] = uR"sql(
 DROP INDEX IF EXISTS [出入库_ID号];
-CREATE INDEX [出入库_ID号_日期] ON [出入库] ([ID号], [日期]);
+CREATE INDEX IF NOT EXISTS [出入库_ID号_日期] ON [出入库] ([ID号], [日期]);
 )sql";
 
 // How receipts reach the printer; no row means the page through the system's driver.
