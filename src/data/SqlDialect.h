@@ -19,4 +19,9 @@ inline QString prefixEnd(const QString& prefix) {
     return end;
 }
 
+// A column that orders a table's rows as they were inserted, the later row the larger.
+inline QString insertOrder() {
+    return QStringLiteral("rowid");
+}
+
 } // namespace SqlDialect

@@ -26,6 +26,9 @@ QString runShell(const QString& cli, const QString& path, const QString& script)
 
 // Takes what the steps after the version added out of a new shop's file.
 void makeVersion(Database& db, int version) {
+    if (version < 4)
+        db.execScript(
+            u"DROP INDEX [出入库_ID号_日期]; CREATE INDEX [出入库_ID号] ON [出入库] ([ID号]);");
     if (version < 3)
         db.execScript(u"DROP TRIGGER [商品_新增]; DROP TRIGGER [商品_删除]; "
                       u"DROP TRIGGER [商品_修改]; DROP TABLE [商品版本];");
