@@ -30,6 +30,9 @@ void run(Database& database, const QString& backupFolder, QDate today) {
         QFile::remove(fresh);
         return;
     }
+    // A log left beside the old copy (the shell crashed on it) would be read into the new one.
+    QFile::remove(target + u"-wal");
+    QFile::remove(target + u"-shm");
     if (!AtomicReplace::replace(fresh, target))
         QFile::remove(fresh);
 }

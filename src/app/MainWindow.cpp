@@ -4,6 +4,7 @@
 #include "app/ChildPlacement.h"
 #include "app/DailyBackup.h"
 #include "app/DataFolder.h"
+#include "app/QuietCheckpoint.h"
 #include "app/ToolStripButton.h"
 #include "base/AppContext.h"
 #include "base/Platform.h"
@@ -67,6 +68,7 @@ MainWindow::MainWindow(AppContext& context, ScreenRegistry screens, QWidget* par
     layout->addWidget(m_mdi);
     setCentralWidget(central);
     buildMenus();
+    new QuietCheckpoint(context.database, this);
 
     // The session ending closes the program the same way as the close box.
     connect(qApp, &QGuiApplication::commitDataRequest, this,

@@ -3,6 +3,7 @@ list(APPEND VELLOR_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/DailyBackup.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DataFolder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LoginCheck.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/QuietCheckpoint.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StartUp.cpp)
 list(APPEND VELLOR_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/CupsPrintJob.cpp

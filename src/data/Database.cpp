@@ -1,6 +1,7 @@
 #include "data/Database.h"
 
 #include "data/DbError.h"
+#include "data/FileCopy.h"
 #include "data/Schema.h"
 
 #include <sqlcipher/sqlite3.h>
@@ -13,6 +14,8 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+constexpr int BusyTimeoutMs = 5000;
 
 QString lastMessage(sqlite3* handle) {
     return QString::fromUtf8(sqlite3_errmsg(handle));
@@ -47,13 +50,16 @@ Database Database::connect(const QString& path, const QString& key, int flags) {
     // database, and an upgrade would stamp its version into a file that is not a shop's.
     if (!(flags & SQLITE_OPEN_CREATE))
         database.requireShopTables();
-    // A wrong key only shows when the first page is read.
+    // A wrong key only shows when the first page is read. The products are searched in
+    // memory, so the page cache serves only the indexes and pages of the current work.
+    // The log shrinks back to the size limit once a checkpoint has emptied it.
     database.execScript(u"SELECT count(*) FROM sqlite_master;"
                         u"PRAGMA journal_mode = WAL;"
+                        u"PRAGMA journal_size_limit = 4194304;"
                         u"PRAGMA synchronous = FULL;"
-                        u"PRAGMA cache_size = -262144;"
+                        u"PRAGMA cache_size = -16384;"
                         u"PRAGMA temp_store = MEMORY;");
-    sqlite3_busy_timeout(handle, 5000);
+    sqlite3_busy_timeout(handle, BusyTimeoutMs);
     return database;
 }
 
@@ -109,9 +115,53 @@ void Database::execScript(QStringView sql) {
 }
 
 void Database::backupTo(const QString& path, const QString& key) {
+    if (!copyFileTo(path))
+        pageBackupTo(path, key);
+}
+
+bool Database::checkpoint() {
+    // A checkpoint that waited for a reader in another program would hold up the till.
+    sqlite3_busy_timeout(m_handle, 0);
+    int logFrames = -1;
+    int copiedFrames = -1;
+    const int result = sqlite3_wal_checkpoint_v2(m_handle, nullptr, SQLITE_CHECKPOINT_TRUNCATE,
+                                                 &logFrames, &copiedFrames);
+    sqlite3_busy_timeout(m_handle, BusyTimeoutMs);
+    if (result != SQLITE_OK && result != SQLITE_BUSY && result != SQLITE_LOCKED)
+        throw DbError(lastMessage(m_handle));
+    return result != SQLITE_LOCKED && logFrames >= 0 && logFrames == copiedFrames;
+}
+
+// With every commit in the file, a read transaction begun before any other program commits
+// reads the file alone, and no checkpoint may write into the file while it is held: the
+// file's bytes are then one consistent, keyed database.
+bool Database::copyFileTo(const QString& path) {
+    if (inTransaction())
+        return false;
+    const qint64 version = changeMark().otherConnections;
+    if (!checkpoint())
+        return false;
+    execScript(u"BEGIN; SELECT count(*) FROM sqlite_master;");
+    bool copied = false;
+    try {
+        if (changeMark().otherConnections == version) {
+            FileCopy::durable(m_path, path);
+            copied = true;
+        }
+    } catch (...) {
+        execScript(u"COMMIT;");
+        throw;
+    }
+    execScript(u"COMMIT;");
+    return copied;
+}
+
+void Database::pageBackupTo(const QString& path, const QString& key) {
     Database target = create(path, key);
     // The copy is written once, straight into the file; the caller renames it into place.
-    target.execScript(u"PRAGMA journal_mode = OFF; PRAGMA synchronous = NORMAL;");
+    // Its pages go out as they come, so the copy needs next to no cache of its own.
+    target.execScript(
+        u"PRAGMA journal_mode = OFF; PRAGMA synchronous = NORMAL; PRAGMA cache_size = -1024;");
     sqlite3_backup* backup = sqlite3_backup_init(target.m_handle, "main", m_handle, "main");
     if (!backup)
         throw DbError(lastMessage(target.m_handle));

@@ -50,8 +50,13 @@ public:
     // Runs several statements that take no values (schema scripts).
     void execScript(QStringView sql);
 
-    // A consistent copy of the whole database, written while it stays open.
+    // A consistent copy of the whole database, written while it stays open. The copy is the
+    // file's own bytes when the file alone holds every commit, else a page-by-page backup.
     void backupTo(const QString& path, const QString& key);
+
+    // Moves the committed log into the file and empties the log, without waiting for another
+    // program's reader or writer. True when the file now holds every commit.
+    bool checkpoint();
 
     int changes() const;
     bool inTransaction() const;
@@ -62,6 +67,8 @@ private:
     Database(sqlite3* handle, QString path);
     static Database connect(const QString& path, const QString& key, int flags);
     void requireShopTables();
+    bool copyFileTo(const QString& path);
+    void pageBackupTo(const QString& path, const QString& key);
     void close() noexcept;
 
     sqlite3* m_handle = nullptr;

@@ -2,6 +2,7 @@ list(APPEND VELLOR_DB_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Database.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DateText.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Decimal.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FileCopy.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LikePattern.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Schema.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Statement.cpp

@@ -1,9 +1,13 @@
 #include "app/AtomicReplace.h"
 #include "app/DailyBackup.h"
 #include "data/Schema.h"
+#include "data/Transaction.h"
+#include "support/BulkMovements.h"
 #include "support/TempShop.h"
 
 #include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -27,6 +31,26 @@ void setTitle(Database& database, const QString& title) {
     database.exec(u"UPDATE [设置] SET [标题] = ?", title);
 }
 
+qint64 movementsIn(Database& database) {
+    Statement count = database.prepare(u"SELECT count(*) FROM [出入库]");
+    count.next();
+    return count.integer(0);
+}
+
+// What the stock sqlcipher shell says of the file's integrity; empty without the shell.
+QString shellIntegrity(const QString& path) {
+    const QString cli = QStandardPaths::findExecutable(u"sqlcipher"_s);
+    if (cli.isEmpty())
+        return QString();
+    QProcess shell;
+    shell.start(cli, {path});
+    shell.write(
+        "PRAGMA key = 'qm1947';\nPRAGMA cipher_page_size = 4096;\nPRAGMA integrity_check;\n");
+    shell.closeWriteChannel();
+    shell.waitForFinished();
+    return QString::fromUtf8(shell.readAll()).trimmed();
+}
+
 } // namespace
 
 class TestDailyBackup : public QObject {
@@ -38,6 +62,9 @@ private Q_SLOTS:
     void folderBesideTheDataFolder();
     void replaceIsAllOrNothing_data();
     void replaceIsAllOrNothing();
+    void copyHoldsOnlyCommitsWhileOthersWork_data();
+    void copyHoldsOnlyCommitsWhileOthersWork();
+    void failedCopyKeepsThePreviousOne();
 };
 
 void TestDailyBackup::twoExitsOnOneDayLeaveTheLaterCopy() {
@@ -102,6 +129,55 @@ void TestDailyBackup::replaceIsAllOrNothing() {
     QVERIFY(target.open(QIODevice::ReadOnly));
     QCOMPARE(target.readAll(), fromExists ? QByteArray("new copy") : oldCopy);
     QVERIFY(!QFile::exists(from));
+}
+
+void TestDailyBackup::copyHoldsOnlyCommitsWhileOthersWork_data() {
+    QTest::addColumn<bool>("otherWrites");
+    QTest::newRow("another connection's uncommitted pages in the log") << true;
+    QTest::newRow("another connection reads an older state") << false;
+}
+
+void TestDailyBackup::copyHoldsOnlyCommitsWhileOthersWork() {
+    QFETCH(bool, otherWrites);
+    TempShop shop;
+    QTemporaryDir backups;
+    const qint64 movements = movementsIn(shop.db());
+    Database other =
+        Database::open(shop.databasePath(), QString::fromUtf16(Schema::DatabasePassword));
+    Statement olderState = other.prepare(u"SELECT [标题] FROM [设置]");
+    std::optional<Transaction> uncommitted;
+    if (otherWrites) {
+        setTitle(shop.db(), u"committed"_s);
+        QVERIFY(shop.db().checkpoint());
+        uncommitted.emplace(other);
+        // More than the page cache holds, so pages spill into the log before any commit.
+        BulkMovements::add(other, 100000);
+        QVERIFY(QFileInfo(shop.databasePath() + u"-wal").size() > 0);
+    } else {
+        QVERIFY(olderState.next());
+        setTitle(shop.db(), u"committed"_s);
+    }
+
+    DailyBackup::run(shop.db(), backups.path(), QDate(2017, 3, 7));
+
+    const QString copy = backups.filePath(u"7日/数据库.dat"_s);
+    QCOMPARE(titleIn(copy), u"committed"_s);
+    Database copied = Database::open(copy, QString::fromUtf16(Schema::DatabasePassword));
+    QCOMPARE(movementsIn(copied), movements);
+    const QString integrity = shellIntegrity(copy);
+    QVERIFY2(integrity.isEmpty() || integrity == u"ok"_s, qPrintable(integrity));
+}
+
+void TestDailyBackup::failedCopyKeepsThePreviousOne() {
+    TempShop shop;
+    QTemporaryDir backups;
+    setTitle(shop.db(), u"first"_s);
+    DailyBackup::run(shop.db(), backups.path(), QDate(2017, 3, 7));
+    setTitle(shop.db(), u"second"_s);
+    // A folder where the fresh copy goes: neither way of copying can write it.
+    QVERIFY(QDir(backups.path()).mkpath(u"7日/数据库.dat.new"_s));
+    DailyBackup::run(shop.db(), backups.path(), QDate(2017, 3, 7));
+    QCOMPARE(titleIn(backups.filePath(u"7日/数据库.dat"_s)), u"first"_s);
 }
 
 QTEST_GUILESS_MAIN(TestDailyBackup)

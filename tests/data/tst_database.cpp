@@ -2,8 +2,10 @@
 #include "data/DbError.h"
 #include "data/Schema.h"
 #include "data/Transaction.h"
+#include "support/BulkMovements.h"
 #include "support/TempShop.h"
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTest>
@@ -57,6 +59,8 @@ private Q_SLOTS:
     void fileNeedsThePasswordOutsideTheProgram();
     void stockShellChecksTheFile_data();
     void stockShellChecksTheFile();
+    void logShrinksAfterALargeTransaction_data();
+    void logShrinksAfterALargeTransaction();
 };
 
 void TestDatabase::templateHoldsTheSampleShop() {
@@ -290,6 +294,32 @@ void TestDatabase::stockShellChecksTheFile() {
                  Keyed + u"PRAGMA integrity_check;\nSELECT [名称] FROM [商品] ORDER BY [ID号];\n");
     QVERIFY2(checked.startsWith(u"ok\n中华\\硬盒\n"_s), qPrintable(checked));
     QVERIFY2(checked.trimmed().endsWith(u"阿诗玛\\软盒"_s), qPrintable(checked));
+}
+
+void TestDatabase::logShrinksAfterALargeTransaction_data() {
+    QTest::addColumn<bool>("explicitCheckpoint");
+    QTest::addColumn<qint64>("largestLog");
+    QTest::newRow("checkpoint after it") << true << qint64(0);
+    QTest::newRow("next save after the engine's own checkpoint") << false << qint64(4 << 20);
+}
+
+void TestDatabase::logShrinksAfterALargeTransaction() {
+    QFETCH(bool, explicitCheckpoint);
+    QFETCH(qint64, largestLog);
+    TempShop shop;
+    const QString log = shop.databasePath() + u"-wal";
+    {
+        Transaction large(shop.db());
+        BulkMovements::add(shop.db(), 100000);
+        large.commit();
+    }
+    QVERIFY(QFileInfo(log).size() > 8 << 20);
+    if (explicitCheckpoint)
+        QVERIFY(shop.db().checkpoint());
+    else
+        shop.db().exec(u"UPDATE [设置] SET [标题] = ?", u"next save"_s);
+    QVERIFY2(QFileInfo(log).size() <= largestLog,
+             qPrintable(QString::number(QFileInfo(log).size())));
 }
 
 QTEST_APPLESS_MAIN(TestDatabase)
