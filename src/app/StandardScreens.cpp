@@ -6,6 +6,8 @@
 #include "catalogue/ProductScreen.h"
 #include "checkout/SalesScreen.h"
 #include "checkout/TillPrinter.h"
+#include "stock/StocktakingRecordsScreen.h"
+#include "stock/StocktakingScreen.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -35,6 +37,15 @@ ScreenRegistry standardScreens() {
     screens[Screen::Sales] = makeSalesScreen;
     screens[Screen::Products] = [](const ScreenSetup& setup) -> QWidget* {
         return new ProductScreen(setup.context);
+    };
+    screens[Screen::Stocktaking] = [](const ScreenSetup& setup) -> QWidget* {
+        return new StocktakingScreen(setup.context, [open = setup.openScreen] {
+            if (open)
+                open(Screen::StocktakingRecords);
+        });
+    };
+    screens[Screen::StocktakingRecords] = [](const ScreenSetup& setup) -> QWidget* {
+        return new StocktakingRecordsScreen(setup.context);
     };
     return screens;
 }

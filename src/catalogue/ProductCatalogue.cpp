@@ -53,6 +53,41 @@ ProductCatalogue::ListResult ProductCatalogue::newestFirst(QStringView text) {
     return result;
 }
 
+QList<qsizetype> ProductCatalogue::nameOrder(const QStringList& ids) {
+    refreshWhenChanged();
+    // Each ID leads to the first of its unplaced positions; the rest follow through next.
+    QHash<QStringView, qsizetype> first;
+    first.reserve(ids.size());
+    std::vector<qsizetype> next(ids.size(), -1);
+    for (qsizetype i = ids.size() - 1; i >= 0; --i) {
+        const QStringView id(ids.at(i));
+        next[i] = first.value(id, -1);
+        first.insert(id, i);
+    }
+    QList<qsizetype> order;
+    order.reserve(ids.size());
+    std::vector<bool> placed(ids.size(), false);
+    for (const Row& row : m_rows) {
+        if (first.isEmpty())
+            break;
+        const auto found = first.find(QStringView(row.product.id));
+        if (found == first.end())
+            continue;
+        const qsizetype position = *found;
+        order.append(position);
+        placed[position] = true;
+        if (next[position] < 0)
+            first.erase(found);
+        else
+            *found = next[position];
+    }
+    for (qsizetype i = 0; i < ids.size(); ++i) {
+        if (!placed[i])
+            order.append(i);
+    }
+    return order;
+}
+
 QString ProductCatalogue::pickText(const QString& name, const QString& maker) {
     QString text = name + u'[' + maker.trimmed() + u']';
     return text.remove(u"[]"_s);

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QStringList>
 #include <QStringView>
 
 #include <vector>
@@ -37,6 +38,11 @@ public:
     QList<PickEntry> pickList(QStringView text);
     // Every match, newest ID first.
     ListResult newestFirst(QStringView text);
+    // Positions into ids in the order every product list shows those products: pinyin order
+    // of names, the catalogue's own. For lists that read their products by statement.
+    // An ID given twice takes the catalogue's rows of that ID in turn; IDs the catalogue
+    // lacks come last, as given.
+    QList<qsizetype> nameOrder(const QStringList& ids);
 
     // 名称 + "[" + trimmed 厂家 + "]", with every "[]" removed.
     static QString pickText(const QString& name, const QString& maker);
