@@ -53,9 +53,9 @@ ProductCatalogue::ListResult ProductCatalogue::newestFirst(QStringView text) {
     return result;
 }
 
-QList<qsizetype> ProductCatalogue::nameOrder(const QStringList& ids) {
+QList<ProductCatalogue::Ranked> ProductCatalogue::inNameOrder(const QStringList& ids) {
     refreshWhenChanged();
-    // Each ID leads to the first of its unplaced positions; the rest follow through next.
+    // Each ID leads to the first of its positions not yet taken; the rest follow through next.
     QHash<QStringView, qsizetype> first;
     first.reserve(ids.size());
     std::vector<qsizetype> next(ids.size(), -1);
@@ -64,28 +64,22 @@ QList<qsizetype> ProductCatalogue::nameOrder(const QStringList& ids) {
         next[i] = first.value(id, -1);
         first.insert(id, i);
     }
-    QList<qsizetype> order;
-    order.reserve(ids.size());
-    std::vector<bool> placed(ids.size(), false);
+    QList<Ranked> ranked;
+    ranked.reserve(ids.size());
     for (const Row& row : m_rows) {
         if (first.isEmpty())
             break;
         const auto found = first.find(QStringView(row.product.id));
         if (found == first.end())
             continue;
-        const qsizetype position = *found;
-        order.append(position);
-        placed[position] = true;
-        if (next[position] < 0)
+        const qsizetype given = *found;
+        ranked.append({given, row.product});
+        if (next[given] < 0)
             first.erase(found);
         else
-            *found = next[position];
+            *found = next[given];
     }
-    for (qsizetype i = 0; i < ids.size(); ++i) {
-        if (!placed[i])
-            order.append(i);
-    }
-    return order;
+    return ranked;
 }
 
 QString ProductCatalogue::pickText(const QString& name, const QString& maker) {

@@ -32,17 +32,21 @@ public:
         bool tooMany = false;    // then products is empty
     };
 
+    struct Ranked {
+        qsizetype given; // position in the IDs asked for
+        Product product; // as last read: the stock may have moved since
+    };
+
     explicit ProductCatalogue(Database& database);
 
     // The first matches in pinyin order of their names.
     QList<PickEntry> pickList(QStringView text);
     // Every match, newest ID first.
     ListResult newestFirst(QStringView text);
-    // Positions into ids in the order every product list shows those products: pinyin order
-    // of names, the catalogue's own. For lists that read their products by statement.
-    // An ID given twice takes the catalogue's rows of that ID in turn; IDs the catalogue
-    // lacks come last, as given.
-    QList<qsizetype> nameOrder(const QStringList& ids);
+    // The products with these IDs in the order every product list shows them: pinyin order of
+    // names. For lists that choose their products by statement. An ID given twice takes the
+    // catalogue's rows of that ID in turn; IDs the catalogue lacks are left out.
+    QList<Ranked> inNameOrder(const QStringList& ids);
 
     // 名称 + "[" + trimmed 厂家 + "]", with every "[]" removed.
     static QString pickText(const QString& name, const QString& maker);

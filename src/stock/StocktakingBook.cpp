@@ -39,26 +39,27 @@ StocktakingBook::StocktakingBook(Database& database, ProductCatalogue& catalogue
 
 QList<ListedStock> StocktakingBook::list(const StockFilter& filter) {
     const StockCondition condition = conditionOf(filter);
-    Statement query =
-        m_database.prepare(u"SELECT [ID号], [编号], [名称], [厂家], [单位], [库存] FROM [商品] "
-                           u"WHERE [名称] LIKE ? AND " +
-                           condition.sql);
+    Statement query = m_database.prepare(
+        u"SELECT [ID号], [库存] FROM [商品] WHERE [名称] LIKE ? AND " + condition.sql);
     query.bind(1, u'%' + filter.name + u'%');
     for (int i = 0; i < condition.bounds.size(); ++i)
         query.bind(i + 2, condition.bounds.at(i));
-    QList<ListedStock> found;
     QStringList ids;
+    QList<Decimal> stocks;
     while (query.next()) {
-        found.append({query.text(0), query.text(1), query.text(2), query.text(3), query.text(4),
-                      query.decimal(5)});
-        ids.append(found.last().productId);
+        ids.append(query.text(0));
+        stocks.append(query.decimal(1));
     }
-    // The order comes from the product search, so that the two lists never disagree.
-    QList<ListedStock> ordered;
-    ordered.reserve(found.size());
-    for (const qsizetype position : m_catalogue.nameOrder(ids))
-        ordered.append(std::move(found[position]));
-    return ordered;
+    // The rest, and the order, come from the product search, so that the two never disagree;
+    // the stock comes from the statement, which is current where the catalogue need not be.
+    QList<ListedStock> listed;
+    listed.reserve(ids.size());
+    for (const ProductCatalogue::Ranked& ranked : m_catalogue.inNameOrder(ids)) {
+        const Product& product = ranked.product;
+        listed.append({product.id, product.code, product.name, product.maker, product.unit,
+                       stocks.at(ranked.given)});
+    }
+    return listed;
 }
 
 int StocktakingBook::execute(const QList<StockCount>& counts, QDate today) {
