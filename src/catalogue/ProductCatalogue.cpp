@@ -53,23 +53,25 @@ ProductCatalogue::ListResult ProductCatalogue::newestFirst(QStringView text) {
     return result;
 }
 
-QList<ProductCatalogue::Ranked> ProductCatalogue::inNameOrder(const QStringList& ids) {
+QList<ProductCatalogue::Ranked>
+ProductCatalogue::inNameOrder(const QList<std::pair<QString, QString>>& idsAndNames) {
     refreshWhenChanged();
-    // Each ID leads to the first of its positions not yet taken; the rest follow through next.
-    QHash<QStringView, qsizetype> first;
-    first.reserve(ids.size());
-    std::vector<qsizetype> next(ids.size(), -1);
-    for (qsizetype i = ids.size() - 1; i >= 0; --i) {
-        const QStringView id(ids.at(i));
-        next[i] = first.value(id, -1);
-        first.insert(id, i);
+    using Wanted = std::pair<QStringView, QStringView>;
+    // Each pair leads to the first of its positions not yet taken; the rest follow through next.
+    QHash<Wanted, qsizetype> first;
+    first.reserve(idsAndNames.size());
+    std::vector<qsizetype> next(idsAndNames.size(), -1);
+    for (qsizetype i = idsAndNames.size() - 1; i >= 0; --i) {
+        const Wanted wanted(idsAndNames.at(i).first, idsAndNames.at(i).second);
+        next[i] = first.value(wanted, -1);
+        first.insert(wanted, i);
     }
     QList<Ranked> ranked;
-    ranked.reserve(ids.size());
+    ranked.reserve(idsAndNames.size());
     for (const Row& row : m_rows) {
         if (first.isEmpty())
             break;
-        const auto found = first.find(QStringView(row.product.id));
+        const auto found = first.find(Wanted(row.product.id, row.product.name));
         if (found == first.end())
             continue;
         const qsizetype given = *found;

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <utility>
 #include <vector>
 
 class LikePattern;
@@ -33,7 +34,7 @@ public:
     };
 
     struct Ranked {
-        qsizetype given; // position in the IDs asked for
+        qsizetype given; // position in the pairs asked for
         Product product; // as last read: the stock may have moved since
     };
 
@@ -43,10 +44,11 @@ public:
     QList<PickEntry> pickList(QStringView text);
     // Every match, newest ID first.
     ListResult newestFirst(QStringView text);
-    // The products with these IDs in the order every product list shows them: pinyin order of
-    // names. For lists that choose their products by statement. An ID given twice takes the
-    // catalogue's rows of that ID in turn; IDs the catalogue lacks are left out.
-    QList<Ranked> inNameOrder(const QStringList& ids);
+    // The products with these IDs and names in the order every product list shows them:
+    // pinyin order of names. For lists that choose their products by statement; the name tells
+    // apart products that share an ID. A pair given twice takes the catalogue's rows of that
+    // pair in turn; pairs the catalogue lacks are left out.
+    QList<Ranked> inNameOrder(const QList<std::pair<QString, QString>>& idsAndNames);
 
     // 名称 + "[" + trimmed 厂家 + "]", with every "[]" removed.
     static QString pickText(const QString& name, const QString& maker);

@@ -6,8 +6,6 @@
 #include "data/Transaction.h"
 #include "stock/StockLedger.h"
 
-#include <QStringList>
-
 #include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
@@ -40,21 +38,21 @@ StocktakingBook::StocktakingBook(Database& database, ProductCatalogue& catalogue
 QList<ListedStock> StocktakingBook::list(const StockFilter& filter) {
     const StockCondition condition = conditionOf(filter);
     Statement query = m_database.prepare(
-        u"SELECT [ID号], [库存] FROM [商品] WHERE [名称] LIKE ? AND " + condition.sql);
+        u"SELECT [ID号], [名称], [库存] FROM [商品] WHERE [名称] LIKE ? AND " + condition.sql);
     query.bind(1, u'%' + filter.name + u'%');
     for (int i = 0; i < condition.bounds.size(); ++i)
         query.bind(i + 2, condition.bounds.at(i));
-    QStringList ids;
+    QList<std::pair<QString, QString>> idsAndNames;
     QList<Decimal> stocks;
     while (query.next()) {
-        ids.append(query.text(0));
-        stocks.append(query.decimal(1));
+        idsAndNames.append({query.text(0), query.text(1)});
+        stocks.append(query.decimal(2));
     }
     // The rest, and the order, come from the product search, so that the two never disagree;
     // the stock comes from the statement, which is current where the catalogue need not be.
     QList<ListedStock> listed;
-    listed.reserve(ids.size());
-    for (const ProductCatalogue::Ranked& ranked : m_catalogue.inNameOrder(ids)) {
+    listed.reserve(idsAndNames.size());
+    for (const ProductCatalogue::Ranked& ranked : m_catalogue.inNameOrder(idsAndNames)) {
         const Product& product = ranked.product;
         listed.append({product.id, product.code, product.name, product.maker, product.unit,
                        stocks.at(ranked.given)});

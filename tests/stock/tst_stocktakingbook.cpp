@@ -59,6 +59,7 @@ class TestStocktakingBook : public QObject {
 private Q_SLOTS:
     void listFilters_data();
     void listFilters();
+    void productsSharingAnIdKeepTheirOwnStock();
     void countSetsStockAndRecordsIt();
     void countIsOneTransaction();
     void removedProductIsNotCounted();
@@ -117,6 +118,17 @@ void TestStocktakingBook::listFilters() {
         if (listed.contains(entry.name))
             searched.append(entry.name);
     QCOMPARE(listed, searched);
+}
+
+void TestStocktakingBook::productsSharingAnIdKeepTheirOwnStock() {
+    Shop shop;
+    shop.add(u"同"_s, u"左"_s, Decimal::fromInt(7));
+    shop.add(u"同"_s, u"矮"_s, Decimal::fromInt(8));
+    QStringList listed;
+    for (const ListedStock& product : shop.book.list({}))
+        if (product.productId == u"同"_s)
+            listed.append(product.name + product.stock.plainText());
+    QCOMPARE(listed, (QStringList{u"矮8"_s, u"左7"_s}));
 }
 
 void TestStocktakingBook::countSetsStockAndRecordsIt() {
