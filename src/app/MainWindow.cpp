@@ -161,7 +161,8 @@ QMdiSubWindow* MainWindow::openScreen(Screen screen) {
     const auto factory = m_screens.find(screen);
     if (factory == m_screens.end())
         return nullptr;
-    QWidget* widget = factory->second(ScreenSetup{m_context, m_settings, m_movementKind});
+    QWidget* widget = factory->second(ScreenSetup{m_context, m_settings, m_movementKind,
+                                                  [this](Screen other) { openScreen(other); }});
     if (!widget)
         return nullptr;
     QMdiSubWindow* window = m_mdi->addSubWindow(widget);

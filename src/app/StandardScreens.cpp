@@ -7,6 +7,8 @@
 #include "checkout/SalesScreen.h"
 #include "checkout/TillPrinter.h"
 #include "reports/ReportScreen.h"
+#include "stock/StocktakingRecordsScreen.h"
+#include "stock/StocktakingScreen.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -39,6 +41,15 @@ ScreenRegistry standardScreens() {
     };
     screens[Screen::Report] = [](const ScreenSetup& setup) -> QWidget* {
         return new ReportScreen(setup.context);
+    };
+    screens[Screen::Stocktaking] = [](const ScreenSetup& setup) -> QWidget* {
+        return new StocktakingScreen(setup.context, [open = setup.openScreen] {
+            if (open)
+                open(Screen::StocktakingRecords);
+        });
+    };
+    screens[Screen::StocktakingRecords] = [](const ScreenSetup& setup) -> QWidget* {
+        return new StocktakingRecordsScreen(setup.context);
     };
     return screens;
 }

@@ -17,6 +17,8 @@ struct ScreenSetup {
     AppContext& context;
     SettingsSource& settings;
     QString movementKind; // "入库" or "出库": the mode of the stock screen
+    // Opens another screen as the main window's toolbar and menus do.
+    std::function<void(Screen)> openScreen = {};
 };
 
 // Makes a screen's widget; the main window wraps it in its child window and owns it.

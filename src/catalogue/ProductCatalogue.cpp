@@ -55,6 +55,37 @@ ProductCatalogue::ListResult ProductCatalogue::newestFirst(QStringView text) {
     return result;
 }
 
+QList<ProductCatalogue::Ranked>
+ProductCatalogue::inNameOrder(const QList<std::pair<QString, QString>>& idsAndNames) {
+    refreshWhenChanged();
+    using Wanted = std::pair<QStringView, QStringView>;
+    // Each pair leads to the first of its positions not yet taken; the rest follow through next.
+    QHash<Wanted, qsizetype> first;
+    first.reserve(idsAndNames.size());
+    std::vector<qsizetype> next(idsAndNames.size(), -1);
+    for (qsizetype i = idsAndNames.size() - 1; i >= 0; --i) {
+        const Wanted wanted(idsAndNames.at(i).first, idsAndNames.at(i).second);
+        next[i] = first.value(wanted, -1);
+        first.insert(wanted, i);
+    }
+    QList<Ranked> ranked;
+    ranked.reserve(idsAndNames.size());
+    for (const Row& row : m_rows) {
+        if (first.isEmpty())
+            break;
+        const auto found = first.find(Wanted(row.product.id, row.product.name));
+        if (found == first.end())
+            continue;
+        const qsizetype given = *found;
+        ranked.append({given, row.product});
+        if (next[given] < 0)
+            first.erase(found);
+        else
+            *found = next[given];
+    }
+    return ranked;
+}
+
 QString ProductCatalogue::pickText(const QString& name, const QString& maker) {
     QString text = name + u'[' + maker.trimmed() + u']';
     return text.remove(u"[]"_s);

@@ -7,9 +7,11 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QStringList>
 #include <QStringView>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 class LikePattern;
@@ -32,12 +34,22 @@ public:
         bool tooMany = false;    // then products is empty
     };
 
+    struct Ranked {
+        qsizetype given; // position in the pairs asked for
+        Product product; // as last read: the stock may have moved since
+    };
+
     explicit ProductCatalogue(Database& database);
 
     // The first matches in pinyin order of their names.
     QList<PickEntry> pickList(QStringView text);
     // Every match, newest ID first.
     ListResult newestFirst(QStringView text);
+    // The products with these IDs and names in the order every product list shows them:
+    // pinyin order of names. For lists that choose their products by statement; the name tells
+    // apart products that share an ID. A pair given twice takes the catalogue's rows of that
+    // pair in turn; pairs the catalogue lacks are left out.
+    QList<Ranked> inNameOrder(const QList<std::pair<QString, QString>>& idsAndNames);
 
     // 名称 + "[" + trimmed 厂家 + "]", with every "[]" removed.
     static QString pickText(const QString& name, const QString& maker);

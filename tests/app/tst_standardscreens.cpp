@@ -1,6 +1,6 @@
-#include "base/AppContext.h"
 #include "app/MainWindow.h"
 #include "app/StandardScreens.h"
+#include "base/AppContext.h"
 #include "checkout/SalesScreen.h"
 #include "support/FakePlatform.h"
 #include "support/TempShop.h"
@@ -21,6 +21,7 @@ private Q_SLOTS:
     void salesScreenOpensAndPrintsItsReceipt_data();
     void salesScreenOpensAndPrintsItsReceipt();
     void productScreenOpensFromTheMenu();
+    void stocktakingOpensItsRecords();
 };
 
 void TestStandardScreens::salesScreenOpensAndPrintsItsReceipt_data() {
@@ -66,6 +67,28 @@ void TestStandardScreens::productScreenOpensFromTheMenu() {
     QMdiSubWindow* products = window.screenWindow(Screen::Products);
     QVERIFY(products);
     QCOMPARE(products->widget()->windowTitle(), u"商品名称维护"_s);
+}
+
+void TestStandardScreens::stocktakingOpensItsRecords() {
+    TempShop shop;
+    QTemporaryDir drive;
+    FakePlatform platform;
+    platform.cRoot = drive.path();
+    AppContext context{shop.db(), platform, shop.folder()};
+    MainWindow window(context, standardScreens());
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_J, Qt::ControlModifier);
+    QMdiSubWindow* stocktaking = window.screenWindow(Screen::Stocktaking);
+    QVERIFY(stocktaking);
+    QCOMPARE(stocktaking->widget()->windowTitle(), u"库存盘点"_s);
+    QVERIFY(!window.screenWindow(Screen::StocktakingRecords));
+    QTest::mouseClick(stocktaking->widget()->findChild<QAbstractButton*>(u"records"_s),
+                      Qt::LeftButton);
+    QMdiSubWindow* records = window.screenWindow(Screen::StocktakingRecords);
+    QVERIFY(records);
+    QCOMPARE(records->widget()->windowTitle(), u"库存盘点记录"_s);
 }
 
 QTEST_MAIN(TestStandardScreens)

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "stock/StocktakingRecords.h"
+
+#include <QWidget>
+
+struct AppContext;
+class EntryField;
+class Platform;
+class RecordGrid;
+
+// "库存盘点记录": the past counts by name and date range, read-only.
+class StocktakingRecordsScreen : public QWidget {
+    Q_OBJECT
+public:
+    explicit StocktakingRecordsScreen(AppContext& context, QWidget* parent = nullptr);
+
+private:
+    void buildFilter();
+    void buildGrid();
+    void query();
+
+    Platform& m_platform;
+    StocktakingRecords m_records;
+
+    EntryField* m_name = nullptr;
+    EntryField* m_from = nullptr;
+    EntryField* m_to = nullptr;
+    RecordGrid* m_grid = nullptr;
+};
