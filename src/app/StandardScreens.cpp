@@ -6,6 +6,7 @@
 #include "catalogue/ProductScreen.h"
 #include "checkout/SalesScreen.h"
 #include "checkout/TillPrinter.h"
+#include "stock/StockScreen.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -35,6 +36,9 @@ ScreenRegistry standardScreens() {
     screens[Screen::Sales] = makeSalesScreen;
     screens[Screen::Products] = [](const ScreenSetup& setup) -> QWidget* {
         return new ProductScreen(setup.context);
+    };
+    screens[Screen::Stock] = [](const ScreenSetup& setup) -> QWidget* {
+        return new StockScreen(setup.context, setup.movementKind);
     };
     return screens;
 }

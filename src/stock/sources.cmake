@@ -1,3 +1,8 @@
-# Stock movements: the ledger that alone writes [出入库] and [商品].[库存].
+# Stock movements: the ledger that alone writes [出入库] and [商品].[库存], and the stock book
+# and screen of stock-in and returns.
 list(APPEND VELLOR_CORE_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/StockBook.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StockLedger.cpp)
+
+list(APPEND VELLOR_GUI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/StockScreen.cpp)
