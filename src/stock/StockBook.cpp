@@ -125,7 +125,7 @@ StockBook::QueryResult StockBook::query(const QString& nameFilter, QDate from, Q
     while (query.next()) {
         if (result.rows.size() == RowLimit)
             return QueryResult{{}, true};
-        result.rows.append({query.text(0), query.date(1), query.text(2), query.text(3),
+        result.rows.append({query.text(0), query.text(1), query.text(2), query.text(3),
                             query.text(4), query.text(5), optionalDecimal(query, 6),
                             optionalDecimal(query, 7), optionalDecimal(query, 8),
                             optionalDecimal(query, 9), optionalDecimal(query, 10), query.text(11)});

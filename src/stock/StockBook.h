@@ -44,7 +44,7 @@ struct StockEntry {
 // One booked stock-in or return as the list shows it.
 struct StockRow {
     QString productId;
-    std::optional<QDate> date;
+    QString date; // as stored, "yyyy-mm-dd": a list of 30,000 rows reads it without parsing
     QString number;
     QString name;
     QString maker;

@@ -39,7 +39,7 @@ QString optionalPlain(const std::optional<Decimal>& value) {
 
 // The texts of one grid record, in column order.
 QStringList fields(const StockRow& row) {
-    return {row.date ? DateText::format(*row.date) : QString(),
+    return {row.date,
             row.number,
             row.name,
             row.maker,
