@@ -158,8 +158,8 @@ void StockScreen::buildGrid() {
     };
     // Only the band and the first eight columns select a row.
     design.columns = {
-        column(u"日期"_s, 1035),           column(u"编号"_s, 1575),
-        column(u"商品名称\\规格"_s, 1935), column(u"生产厂家"_s, 1095),
+        column(u"日期"_s, 1035),           column(u"编号"_s, 1695),
+        column(u"商品名称\\规格"_s, 1815), column(u"生产厂家"_s, 1095),
         centred(u"单位"_s, 555),           centred(u"数量"_s, 735),
         centred(u"进价"_s, 795),           centred(u"售价"_s, 795),
         column(u"金额"_s, 855, false),     column(u"库存"_s, 735, false),
@@ -277,6 +277,7 @@ void StockScreen::pick(int entry) {
         m_purchasePrice->setText(picked->purchasePrice.moneyText());
         m_maker->setText(picked->maker);
         m_number->setText(picked->number);
+        m_number->setCursorPosition(0); // the box is narrower than the number: show its prefix
         m_date->setText(DateText::format(picked->date));
         m_quantity->setText(u"1"_s);
         m_amount->setText(m_purchasePrice->text());
