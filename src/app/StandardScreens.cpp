@@ -7,6 +7,7 @@
 #include "checkout/SalesScreen.h"
 #include "checkout/TillPrinter.h"
 #include "reports/ReportScreen.h"
+#include "stock/StockScreen.h"
 #include "stock/StocktakingRecordsScreen.h"
 #include "stock/StocktakingScreen.h"
 
@@ -50,6 +51,15 @@ ScreenRegistry standardScreens() {
     };
     screens[Screen::StocktakingRecords] = [](const ScreenSetup& setup) -> QWidget* {
         return new StocktakingRecordsScreen(setup.context);
+    };
+    screens[Screen::Stock] = [](const ScreenSetup& setup) -> QWidget* {
+        auto* screen = new StockScreen(setup.context, setup.movementKind);
+        QObject::connect(screen, &StockScreen::productMaintenanceWanted, screen,
+                         [open = setup.openScreen] {
+                             if (open)
+                                 open(Screen::Products);
+                         });
+        return screen;
     };
     return screens;
 }

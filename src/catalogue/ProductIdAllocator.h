@@ -1,21 +1,20 @@
 #pragma once
 
+#include "base/StampAllocator.h"
+
 #include <QDateTime>
-#include <QSet>
 #include <QString>
 
 class ProductBook;
 
-// Hands out product IDs "yyyymmddhhmmss". A second that is taken already, by a stored product
-// or by an ID handed out before, gives way to the next free one, so two products begun within
-// the same second never share an ID.
+// Hands out product IDs "yyyymmddhhmmss", never one that a stored product or an earlier call
+// holds.
 class ProductIdAllocator {
 public:
     explicit ProductIdAllocator(ProductBook& book);
 
-    QString allocate(const QDateTime& moment);
+    QString allocate(const QDateTime& moment) { return m_stamps.allocate(moment); }
 
 private:
-    ProductBook& m_book;
-    QSet<QString> m_handedOut;
+    StampAllocator m_stamps;
 };

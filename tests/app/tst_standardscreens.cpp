@@ -21,7 +21,8 @@ private Q_SLOTS:
     void salesScreenOpensAndPrintsItsReceipt_data();
     void salesScreenOpensAndPrintsItsReceipt();
     void productScreenOpensFromTheMenu();
-    void stocktakingOpensItsRecords();
+    void screenOpensAnother_data();
+    void screenOpensAnother();
 };
 
 void TestStandardScreens::salesScreenOpensAndPrintsItsReceipt_data() {
@@ -69,7 +70,24 @@ void TestStandardScreens::productScreenOpensFromTheMenu() {
     QCOMPARE(products->widget()->windowTitle(), u"商品名称维护"_s);
 }
 
-void TestStandardScreens::stocktakingOpensItsRecords() {
+void TestStandardScreens::screenOpensAnother_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("库存盘点记录 from stocktaking")
+        << int(Qt::Key_J) << int(Screen::Stocktaking) << int(Screen::StocktakingRecords)
+        << u"库存盘点记录"_s;
+    QTest::newRow("商品名称维护 from stock-in")
+        << int(Qt::Key_H) << int(Screen::Stock) << int(Screen::Products) << u"商品名称维护"_s;
+}
+
+// The button of the records, or the blue link to product maintenance.
+void TestStandardScreens::screenOpensAnother() {
+    QFETCH(int, key);
+    QFETCH(int, first);
+    QFETCH(int, second);
+    QFETCH(QString, caption);
     TempShop shop;
     QTemporaryDir drive;
     FakePlatform platform;
@@ -79,16 +97,18 @@ void TestStandardScreens::stocktakingOpensItsRecords() {
     window.show();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QTest::keyClick(&window, Qt::Key_J, Qt::ControlModifier);
-    QMdiSubWindow* stocktaking = window.screenWindow(Screen::Stocktaking);
-    QVERIFY(stocktaking);
-    QCOMPARE(stocktaking->widget()->windowTitle(), u"库存盘点"_s);
-    QVERIFY(!window.screenWindow(Screen::StocktakingRecords));
-    QTest::mouseClick(stocktaking->widget()->findChild<QAbstractButton*>(u"records"_s),
-                      Qt::LeftButton);
-    QMdiSubWindow* records = window.screenWindow(Screen::StocktakingRecords);
-    QVERIFY(records);
-    QCOMPARE(records->widget()->windowTitle(), u"库存盘点记录"_s);
+    QTest::keyClick(&window, Qt::Key(key), Qt::ControlModifier);
+    QMdiSubWindow* opened = window.screenWindow(Screen(first));
+    QVERIFY(opened);
+    QVERIFY(!window.screenWindow(Screen(second)));
+    if (auto* button = opened->widget()->findChild<QAbstractButton*>(u"records"_s)) {
+        QTest::mouseClick(button, Qt::LeftButton);
+    } else {
+        auto* link = opened->widget()->findChild<QLabel*>(u"productsLink"_s);
+        QVERIFY(link && link->text().contains(caption));
+        Q_EMIT link->linkActivated(u"products"_s);
+    }
+    QVERIFY(window.screenWindow(Screen(second)));
 }
 
 QTEST_MAIN(TestStandardScreens)
