@@ -112,7 +112,8 @@ CREATE TABLE [小票驱动] (
 );
 )sql";
 
-// Counts every change of a product but its stock, so that a screen holding the catalogue in
+// Counts every change of a product but its stock (an update that stores the same values is
+// none), so that a screen holding the catalogue in
 // memory reads it again only when it must: a sale, a stock-in or a count moves the stock only.
 // Plain triggers, so a product edited in any SQLite tool is counted too.
 constexpr char16_t CatalogueVersion[] = uR"sql(
@@ -122,8 +123,20 @@ CREATE TRIGGER [商品_新增] AFTER INSERT ON [商品]
 BEGIN UPDATE [商品版本] SET [版本] = [版本] + 1; END;
 CREATE TRIGGER [商品_删除] AFTER DELETE ON [商品]
 BEGIN UPDATE [商品版本] SET [版本] = [版本] + 1; END;
-CREATE TRIGGER [商品_修改] AFTER UPDATE OF [ID号], [查询], [编号], [名称], [拼音], [单位], [进价],
-    [售价], [备用1], [备用2], [备用3], [备注], [厂家] ON [商品]
+CREATE TRIGGER [商品_修改] AFTER UPDATE ON [商品]
+WHEN OLD.[ID号] IS NOT NEW.[ID号]
+    OR OLD.[查询] IS NOT NEW.[查询]
+    OR OLD.[编号] IS NOT NEW.[编号]
+    OR OLD.[名称] IS NOT NEW.[名称]
+    OR OLD.[拼音] IS NOT NEW.[拼音]
+    OR OLD.[单位] IS NOT NEW.[单位]
+    OR OLD.[进价] IS NOT NEW.[进价]
+    OR OLD.[售价] IS NOT NEW.[售价]
+    OR OLD.[备用1] IS NOT NEW.[备用1]
+    OR OLD.[备用2] IS NOT NEW.[备用2]
+    OR OLD.[备用3] IS NOT NEW.[备用3]
+    OR OLD.[备注] IS NOT NEW.[备注]
+    OR OLD.[厂家] IS NOT NEW.[厂家]
 BEGIN UPDATE [商品版本] SET [版本] = [版本] + 1; END;
 )sql";
 
