@@ -24,7 +24,7 @@ struct Product {
 
 inline void add(Database& db, const Product& p) {
     db.exec(u"INSERT INTO [商品] ([ID号], [查询], [编号], [名称], [拼音], [单位], [进价], [售价], "
-            u"[厂家], [库存]) VALUES (?1, ?2, ?3, ?4, '', '包', ?5, ?6, ?7, ?8)",
+            u"[厂家], [库存]) VALUES (?, ?, ?, ?, '', '包', ?, ?, ?, ?)",
             p.id, u'A' + p.id + p.name + p.maker, u'A' + p.id, p.name,
             p.price - Decimal::fromInt(1), p.price, p.maker, p.stock);
 }

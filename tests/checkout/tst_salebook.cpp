@@ -53,7 +53,7 @@ CartLine line(const QString& id, const QString& code, const QString& name, const
 }
 
 QString stock(Database& db, const QString& id) {
-    Statement query = db.prepare(u"SELECT [库存] FROM [商品] WHERE [ID号] = ?1");
+    Statement query = db.prepare(u"SELECT [库存] FROM [商品] WHERE [ID号] = ?");
     query.bind(1, id);
     return query.next() ? query.decimal(0).plainText() : u"none"_s;
 }
@@ -67,7 +67,7 @@ QStringList rows(Database& db, const QString& sql) {
 }
 
 void addOrder(Database& db, const QString& number, QDate date) {
-    db.exec(u"INSERT INTO [订单] ([ID号], [日期]) VALUES (?1, ?2)", number, date);
+    db.exec(u"INSERT INTO [订单] ([ID号], [日期]) VALUES (?, ?)", number, date);
 }
 
 } // namespace
@@ -197,7 +197,7 @@ void TestSaleBook::savingAgainReplacesTheSale() {
     SaleBook book(shop.db());
     // A stock-in row with a number of the same form must never be touched.
     shop.db().exec(u"INSERT INTO [出入库] ([销售号], [ID号], [数量], [类别], [日期]) "
-                   u"VALUES ('A170313-0001x', ?1, 50000, '入库', '2017-03-13')",
+                   u"VALUES ('A170313-0001x', ?, 50000, '入库', '2017-03-13')",
                    Zhonghua);
     book.save(saleOf(u"A170313-0001"_s, cartOf(first), u"100"_s));
     book.save(saleOf(u"A170313-0001"_s, cartOf(second), u"50"_s));

@@ -21,7 +21,7 @@ QStringList rows(Database& db, const QString& sql) {
 }
 
 QString stock(Database& db, const QString& id) {
-    Statement query = db.prepare(u"SELECT [库存] FROM [商品] WHERE [ID号] = ?1");
+    Statement query = db.prepare(u"SELECT [库存] FROM [商品] WHERE [ID号] = ?");
     query.bind(1, id);
     return query.next() ? query.decimal(0).plainText() : QString();
 }
@@ -267,11 +267,11 @@ void TestSalesHistory::queriesDateRanges() {
                                        {u"A170301-0002"_s, u"2017-03-01"_s},
                                        {u"A170305-0001"_s, u"2017-03-05"_s},
                                        {u"A170227-0001"_s, u"2017-02-27"_s}}) {
-        seeded.db().exec(u"INSERT INTO [订单] ([ID号], [日期]) VALUES (?1, ?2)", number, date);
+        seeded.db().exec(u"INSERT INTO [订单] ([ID号], [日期]) VALUES (?, ?)", number, date);
     }
     ScreenFixture till(today);
     for (const QString& sql : rows(seeded.db(), u"SELECT [ID号] || ',' || [日期] FROM [订单]"_s)) {
-        till.shop.db().exec(u"INSERT INTO [订单] ([ID号], [日期]) VALUES (?1, ?2)",
+        till.shop.db().exec(u"INSERT INTO [订单] ([ID号], [日期]) VALUES (?, ?)",
                             sql.section(u',', 0, 0), sql.section(u',', 1, 1));
     }
     if (button.isEmpty()) {
