@@ -14,6 +14,24 @@
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+// The main window of a fresh shop, shown and active, with the program's own screens.
+struct Shell {
+    Shell() {
+        platform.cRoot = drive.path();
+        window.show();
+        window.activateWindow();
+    }
+    TempShop shop;
+    QTemporaryDir drive;
+    FakePlatform platform;
+    AppContext context{shop.db(), platform, shop.folder()};
+    MainWindow window{context, standardScreens()};
+};
+
+} // namespace
+
 // The program's own screens, as the main window opens them after a login.
 class TestStandardScreens : public QObject {
     Q_OBJECT
@@ -55,15 +73,9 @@ void TestStandardScreens::salesScreenOpensAndPrintsItsReceipt() {
 }
 
 void TestStandardScreens::productScreenOpensFromTheMenu() {
-    TempShop shop;
-    QTemporaryDir drive;
-    FakePlatform platform;
-    platform.cRoot = drive.path();
-    AppContext context{shop.db(), platform, shop.folder()};
-    MainWindow window(context, standardScreens());
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    Shell shell;
+    QVERIFY(QTest::qWaitForWindowActive(&shell.window));
+    MainWindow& window = shell.window;
     QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
     QMdiSubWindow* products = window.screenWindow(Screen::Products);
     QVERIFY(products);
@@ -88,15 +100,9 @@ void TestStandardScreens::screenOpensAnother() {
     QFETCH(int, first);
     QFETCH(int, second);
     QFETCH(QString, caption);
-    TempShop shop;
-    QTemporaryDir drive;
-    FakePlatform platform;
-    platform.cRoot = drive.path();
-    AppContext context{shop.db(), platform, shop.folder()};
-    MainWindow window(context, standardScreens());
-    window.show();
-    window.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    Shell shell;
+    QVERIFY(QTest::qWaitForWindowActive(&shell.window));
+    MainWindow& window = shell.window;
     QTest::keyClick(&window, Qt::Key(key), Qt::ControlModifier);
     QMdiSubWindow* opened = window.screenWindow(Screen(first));
     QVERIFY(opened);
