@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build pkg-config ccache g++
     qt6-base-dev libsqlcipher-dev sqlcipher libxlsxwriter-dev libicu-dev
-    fonts-wqy-microhei qt6-translations-l10n poppler-utils xvfb libqt6svg6
+    fonts-wqy-microhei qt6-translations-l10n poppler-utils xvfb xauth libqt6svg6
     libcups2-dev cups unzip
 )
 missing=()

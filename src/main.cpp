@@ -1,9 +1,10 @@
-#include "base/AppContext.h"
 #include "app/DesktopPlatform.h"
+#include "app/KeyboardButtons.h"
 #include "app/LoginWindow.h"
 #include "app/MainWindow.h"
 #include "app/StandardScreens.h"
 #include "app/StartUp.h"
+#include "base/AppContext.h"
 
 #include <QApplication>
 #include <QFont>
@@ -25,6 +26,7 @@ int main(int argc, char** argv) {
                             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         application.installTranslator(&qtTranslations);
 
+    KeyboardButtons keyboardButtons;
     DesktopPlatform platform;
     StartUpResult started = StartUp::run(platform.driveDRoot(), platform.driveCRoot());
     if (!started.database) {

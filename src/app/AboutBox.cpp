@@ -3,7 +3,6 @@
 #include "app/HelpManual.h"
 #include "ui/Twips.h"
 
-#include <QDir>
 #include <QLabel>
 
 using namespace Qt::Literals::StringLiterals;
@@ -31,14 +30,10 @@ AboutBox::AboutBox(Platform& platform, QString dataFolder, QWidget* parent)
         top += 360;
     }
 
-    const QString address =
-        QDir::toNativeSeparators(HelpManual::pagePath(m_dataFolder, HelpManual::Page::HomePage));
-    auto* link = new QLabel(this);
+    auto* link = new QLabel(u"主页：<a href=\"home\">Vellor软件工作室</a>"_s, this);
     link->setObjectName(u"homePage"_s);
-    link->setText(u"<a href=\"home\">"_s + address.toHtmlEscaped() + u"</a>");
     link->setTextFormat(Qt::RichText);
-    link->setWordWrap(true);
-    link->setGeometry(Twips::rect(360, top + 60, 5280, 600));
+    link->setGeometry(Twips::rect(360, top + 60, 5280, 300));
     connect(link, &QLabel::linkActivated, this,
             [this] { HelpManual::show(m_platform, m_dataFolder, HelpManual::Page::HomePage); });
 }

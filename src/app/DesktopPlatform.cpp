@@ -25,6 +25,10 @@ void DesktopPlatform::inform(QWidget* parent, const QString& text) {
     QMessageBox::information(parent, Title, text, QMessageBox::Ok);
 }
 
+void DesktopPlatform::warn(QWidget* parent, const QString& text) {
+    QMessageBox::warning(parent, Title, text, QMessageBox::Ok);
+}
+
 bool DesktopPlatform::askYesNo(QWidget* parent, const QString& text) {
     return QMessageBox::warning(parent, Title, text, QMessageBox::Yes | QMessageBox::No,
                                 QMessageBox::No) == QMessageBox::Yes;

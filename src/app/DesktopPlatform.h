@@ -10,6 +10,7 @@ public:
 
     QDateTime now() const override;
     void inform(QWidget* parent, const QString& text) override;
+    void warn(QWidget* parent, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& text) override;
     QString driveDRoot() const override;
     QString driveCRoot() const override;

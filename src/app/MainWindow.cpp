@@ -5,6 +5,7 @@
 #include "app/DailyBackup.h"
 #include "app/DataFolder.h"
 #include "app/QuietCheckpoint.h"
+#include "app/ShortcutPriority.h"
 #include "app/ToolStripButton.h"
 #include "base/AppContext.h"
 #include "base/Platform.h"
@@ -19,6 +20,7 @@
 #include <QSessionManager>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 
 using namespace Qt::Literals::StringLiterals;
@@ -68,6 +70,7 @@ MainWindow::MainWindow(AppContext& context, ScreenRegistry screens, QWidget* par
     layout->addWidget(m_mdi);
     setCentralWidget(central);
     buildMenus();
+    new ShortcutPriority(this);
     new QuietCheckpoint(context.database, this);
 
     // The session ending closes the program the same way as the close box.
@@ -202,17 +205,38 @@ void MainWindow::placeSalesScreen() {
         openScreen(Screen::Sales);
 }
 
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The login window just went away; without a window manager nothing else would give this
+    // window the keyboard, and no shortcut would work until it is clicked.
+    if (!event->spontaneous()) {
+        activateWindow();
+        raise();
+    }
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!m_exiting && !closeScreens()) {
+        event->ignore();
+        return;
+    }
     event->accept();
     exitProgram();
+}
+
+bool MainWindow::closeScreens() {
+    // Each screen closes as when closed by hand, so it keeps what it keeps on closing.
+    m_mdi->closeAllSubWindows();
+    const QList<QMdiSubWindow*> left = m_mdi->subWindowList();
+    return std::none_of(left.begin(), left.end(),
+                        [](QMdiSubWindow* sub) { return !sub->isHidden(); });
 }
 
 void MainWindow::exitProgram() {
     if (m_exiting)
         return;
     m_exiting = true;
-    if (QMdiSubWindow* sales = screenWindow(Screen::Sales))
-        sales->hide();
+    closeScreens();
     hide();
     Platform& platform = m_context.platform;
     const QString root = DataFolder::chooseRoot(platform.driveDRoot(), platform.driveCRoot());

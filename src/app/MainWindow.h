@@ -35,6 +35,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -42,6 +43,8 @@ private:
     void buildMenus();
     void openHelp(HelpManual::Page page);
     void placeSalesScreen();
+    // False when a screen refused to close.
+    bool closeScreens();
     void exitProgram();
 
     AppContext& m_context;

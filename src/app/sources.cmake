@@ -16,10 +16,12 @@ list(APPEND VELLOR_CORE_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/help/help.qrc)
 list(APPEND VELLOR_GUI_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/AboutBox.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/KeyboardButtons.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainWindow.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ReceiptDriveFrame.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SettingsHolder.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SettingsWindow.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ShortcutPriority.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ShowWatch.cpp
     ${CMAKE_CURRENT_LIST_DIR}/StandardScreens.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ToolStripButton.cpp

@@ -21,9 +21,10 @@ public:
 
     virtual QDateTime now() const = 0;
 
-    // Message boxes titled "提示": information with OK, and a question with Yes and No and
-    // the warning icon (true for Yes).
+    // Message boxes titled "提示": information with OK, a warning with OK, and a question
+    // with Yes and No and the warning icon (true for Yes).
     virtual void inform(QWidget* parent, const QString& text) = 0;
+    virtual void warn(QWidget* parent, const QString& text) = 0;
     virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
 
     // Roots of the two drives the data folder may live on. An empty D root means the

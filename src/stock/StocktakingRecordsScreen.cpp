@@ -84,7 +84,7 @@ void StocktakingRecordsScreen::query() {
     const std::optional<QDate> from = DateText::parse(m_from->text());
     const std::optional<QDate> to = DateText::parse(m_to->text());
     if (!from || !to) {
-        m_platform.inform(this, u"请填写正确格式的起止日期！日期格式为“2016-01-03”。"_s);
+        m_platform.warn(this, u"请填写正确格式的起止日期！日期格式为“2016-01-03”。"_s);
         return;
     }
     StocktakingRecords::Result result;

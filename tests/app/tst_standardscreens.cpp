@@ -2,13 +2,17 @@
 #include "app/StandardScreens.h"
 #include "base/AppContext.h"
 #include "checkout/SalesScreen.h"
+#include "data/Schema.h"
 #include "support/FakePlatform.h"
 #include "support/TempShop.h"
+#include "ui/grid/RecordGrid.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QDir>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -41,6 +45,10 @@ private Q_SLOTS:
     void productScreenOpensFromTheMenu();
     void screenOpensAnother_data();
     void screenOpensAnother();
+    void exitKeepsTheBarcodeMode_data();
+    void exitKeepsTheBarcodeMode();
+    void codeCellsShowFifteenCharacters_data();
+    void codeCellsShowFifteenCharacters();
 };
 
 void TestStandardScreens::salesScreenOpensAndPrintsItsReceipt_data() {
@@ -115,6 +123,76 @@ void TestStandardScreens::screenOpensAnother() {
         Q_EMIT link->linkActivated(u"products"_s);
     }
     QVERIFY(window.screenWindow(Screen(second)));
+}
+
+void TestStandardScreens::exitKeepsTheBarcodeMode_data() {
+    QTest::addColumn<int>("way");
+    QTest::newRow("close box") << 0;
+    QTest::newRow("退出") << 1;
+    QTest::newRow("Ctrl+P") << 2;
+}
+
+// Leaving closes the sales screen as closing it by hand does, before the backup is taken.
+void TestStandardScreens::exitKeepsTheBarcodeMode() {
+    QFETCH(int, way);
+    TempShop shop;
+    QTemporaryDir drive;
+    FakePlatform platform;
+    platform.cRoot = drive.path();
+    AppContext context{shop.db(), platform, shop.folder()};
+    const auto barcodeBox = [](MainWindow& window) {
+        return window.screenWindow(Screen::Sales)->widget()->findChild<QCheckBox*>(u"Check1"_s);
+    };
+    {
+        MainWindow window(context, standardScreens());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        barcodeBox(window)->setChecked(true);
+        if (way == 0)
+            window.close();
+        else if (way == 1)
+            window.menuBar()->actions().first()->menu()->actions().last()->trigger();
+        else
+            QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+        QVERIFY(!window.isVisible());
+    }
+    const QString backup = drive.filePath(u"Vellor零售店收银软件数据库备份/13日/数据库.dat"_s);
+    Database copy = Database::open(backup, QString::fromUtf16(Schema::DatabasePassword));
+    Statement stored = copy.prepare(u"SELECT [条码] FROM [设置]");
+    QVERIFY(stored.next());
+    QCOMPARE(stored.text(0), u"1"_s);
+
+    MainWindow restarted(context, standardScreens());
+    restarted.show();
+    QVERIFY(barcodeBox(restarted)->isChecked());
+}
+
+void TestStandardScreens::codeCellsShowFifteenCharacters_data() {
+    QTest::addColumn<int>("screen");
+    QTest::addColumn<int>("column");
+    QTest::newRow("sales cart") << int(Screen::Sales) << 0;
+    QTest::newRow("product maintenance") << int(Screen::Products) << 0;
+    QTest::newRow("stock-in, movement number") << int(Screen::Stock) << 1;
+    QTest::newRow("stocktaking") << int(Screen::Stocktaking) << 0;
+    QTest::newRow("stocktaking records") << int(Screen::StocktakingRecords) << 1;
+    QTest::newRow("report") << int(Screen::Report) << 0;
+}
+
+void TestStandardScreens::codeCellsShowFifteenCharacters() {
+    QFETCH(int, screen);
+    QFETCH(int, column);
+    TempShop shop;
+    QTemporaryDir drive;
+    FakePlatform platform;
+    platform.cRoot = drive.path();
+    AppContext context{shop.db(), platform, shop.folder()};
+    MainWindow window(context, standardScreens());
+    window.show();
+    auto* grid = window.openScreen(Screen(screen))->widget()->findChild<RecordGrid*>();
+    auto* cell = grid->findChild<QLabel*>(u"cell_0_%1"_s.arg(column));
+    for (const QString& code : {u"A20170313183742"_s, u"B20170313183319"_s, u"690123456789012"_s})
+        QVERIFY2(cell->fontMetrics().horizontalAdvance(code) <= cell->contentsRect().width(),
+                 qPrintable(code));
 }
 
 QTEST_MAIN(TestStandardScreens)

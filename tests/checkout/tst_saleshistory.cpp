@@ -284,6 +284,7 @@ void TestSalesHistory::queriesDateRanges() {
     QCOMPARE(till.box(u"toDate"_s)->text(), to);
     QCOMPARE(entries(till), listed);
     QCOMPARE(till.platform.messages, message.isEmpty() ? QStringList{} : QStringList{message});
+    QCOMPARE(till.platform.warnings, till.platform.messages);
 }
 
 void TestSalesHistory::showsAndCorrectsASale() {

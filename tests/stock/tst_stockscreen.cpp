@@ -318,7 +318,7 @@ void TestStockScreen::badDateKeepsTheList() {
     QTest::mouseClick(till.find<QPushButton>(u"save"_s), Qt::LeftButton);
     till.find(u"fromDate"_s)->setText(u"2017-13-01"_s);
     QTest::mouseClick(till.find<QPushButton>(u"queryButton"_s), Qt::LeftButton);
-    QCOMPARE(till.platform.messages,
+    QCOMPARE(till.platform.warnings,
              QStringList({u"请填写正确格式的起止日期！日期格式为“2016-01-03”。"_s}));
     QCOMPARE(till.cell(0, 1), u"B20170313183319"_s);
 }

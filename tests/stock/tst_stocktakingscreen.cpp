@@ -195,7 +195,7 @@ void TestStocktakingScreen::recordsRefuseADateThatIsNone() {
     QCOMPARE(records.findChild<QLineEdit*>(u"Text3"_s)->text(), u"2017-02-13"_s);
     records.findChild<QLineEdit*>(u"Text4"_s)->setText(u"2017-13-01"_s);
     QTest::mouseClick(records.findChild<QPushButton*>(u"query"_s), Qt::LeftButton);
-    QCOMPARE(f.platform.messages,
+    QCOMPARE(f.platform.warnings,
              QStringList{u"请填写正确格式的起止日期！日期格式为“2016-01-03”。"_s});
 }
 

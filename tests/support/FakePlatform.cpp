@@ -7,6 +7,11 @@ void FakePlatform::inform(QWidget*, const QString& text) {
     messages.append(text);
 }
 
+void FakePlatform::warn(QWidget*, const QString& text) {
+    messages.append(text);
+    warnings.append(text);
+}
+
 bool FakePlatform::askYesNo(QWidget*, const QString& text) {
     messages.append(text);
     questions.append(text);

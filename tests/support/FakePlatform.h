@@ -10,6 +10,7 @@ class FakePlatform : public Platform {
 public:
     QDateTime now() const override { return clock; }
     void inform(QWidget* parent, const QString& text) override;
+    void warn(QWidget* parent, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& text) override;
     QString driveDRoot() const override { return dRoot; }
     QString driveCRoot() const override { return cRoot; }
@@ -40,7 +41,8 @@ public:
     QList<bool> answers;     // next answers of askYesNo; Yes when empty
     QStringList saveAnswers; // next answers of saveFileName; cancel when empty
 
-    QStringList messages;  // every text shown, information and questions alike
+    QStringList messages;  // every text shown: information, warnings and questions alike
+    QStringList warnings;  // the texts of the warnings only
     QStringList questions; // the texts of the questions only
     QList<QUrl> openedUrls;
     QStringList openedPrinters; // device names asked for, opened or not

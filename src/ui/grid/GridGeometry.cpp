@@ -25,11 +25,11 @@ QRect GridGeometry::cell(int row, int column) const {
 }
 
 QRect GridGeometry::band(int row) const {
-    return QRect(0, HeaderHeight + row * BandHeight, m_width, BandHeight);
+    return QRect(0, HeaderHeight + row * BandHeight, canvasWidth(), BandHeight);
 }
 
 QRect GridGeometry::horizontalLine(int row) const {
-    return QRect(0, band(row).bottom() + 1 - LineThickness, m_width, LineThickness);
+    return QRect(0, band(row).bottom() + 1 - LineThickness, canvasWidth(), LineThickness);
 }
 
 QRect GridGeometry::verticalLine(int column) const {
@@ -38,8 +38,13 @@ QRect GridGeometry::verticalLine(int column) const {
                  canvas().height() - HeaderHeight);
 }
 
+int GridGeometry::canvasWidth() const {
+    // The rows end under the scroll bar's right edge; right of it shows the frame, as below.
+    return m_width - ScrollBarInset;
+}
+
 QRect GridGeometry::canvas() const {
-    return QRect(0, 0, m_width, band(m_rows - 1).top() + BandHeight);
+    return QRect(0, 0, canvasWidth(), band(m_rows - 1).top() + BandHeight);
 }
 
 QRect GridGeometry::frame() const {

@@ -6,7 +6,8 @@
 #include <QRect>
 
 // Where every part of a grid lies, in twips: header buttons from the canvas's top, row bands
-// one pitch apart below them, the frame and scroll bar sized from the canvas.
+// one pitch apart below them, the frame and scroll bar sized from the canvas, which ends at the
+// scroll bar's right edge.
 class GridGeometry {
 public:
     static constexpr int HeaderHeight = 255;
@@ -34,6 +35,8 @@ public:
     QRect scrollBar() const;
 
 private:
+    int canvasWidth() const;
+
     QList<QRect> m_headers;
     QList<QRect> m_cellColumns;
     int m_rows;

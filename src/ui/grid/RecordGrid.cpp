@@ -51,8 +51,10 @@ void RecordGrid::build(const GridDesign& design) {
     fill(this, QPalette::Window, FrameColour);
 
     QWidget* canvas = coloured(this, u"Pt2"_s, geometry.canvas(), CanvasColour);
-    QFont cellFont = canvas->font();
-    cellFont.setPixelSize(12);
+    // The column widths expect digits of about 6 pixels, as a 9 pt font had them where they were
+    // designed: at 11 pixels this face fits a code of 15 characters into its cell.
+    QFont cellFont(u"WenQuanYi Micro Hei"_s);
+    cellFont.setPixelSize(11);
     canvas->setFont(cellFont);
 
     // Creation order stacks them: bands at the back, grid lines over them, cells in front.
