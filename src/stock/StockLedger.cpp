@@ -59,7 +59,7 @@ void StockLedger::setStock(const QString& productId, Decimal stock) {
     update.run();
 }
 
-std::optional<Decimal> StockLedger::book(const Movement& movement) {
+void StockLedger::book(const Movement& movement) {
     const QString category = categoryOf(movement.kind);
     std::optional<Decimal> purchasePrice = movement.purchasePrice;
     std::optional<QString> maker = movement.maker;
@@ -82,7 +82,6 @@ std::optional<Decimal> StockLedger::book(const Movement& movement) {
                    stock, maker, movement.remark, movement.date, movement.quantity,
                    movement.discount, category);
     insert.run();
-    return stock;
 }
 
 void StockLedger::reverseRows(Statement& rows) {

@@ -24,8 +24,8 @@ public:
 
     // Moves the product's stock by the quantity in the kind's direction and writes the
     // movement with the stock after it. A product that is gone moves no stock and the row
-    // records none. Returns the stock after the movement.
-    std::optional<Decimal> book(const Movement& movement);
+    // records none.
+    void book(const Movement& movement);
 
     // Undoes the stock of every movement with this number and removes them.
     void reverse(const QString& number);
