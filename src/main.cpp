@@ -5,6 +5,7 @@
 #include "app/StandardScreens.h"
 #include "app/StartUp.h"
 #include "base/AppContext.h"
+#include "ui/OneLineInput.h"
 
 #include <QApplication>
 #include <QFont>
@@ -20,6 +21,8 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // Without an explicit CJK face Qt may pick Japanese glyph shapes for Chinese text.
     application.setFont(QFont(u"WenQuanYi Micro Hei"_s, 9));
+    OneLineInput oneLineInput;
+    application.installEventFilter(&oneLineInput);
     // Standard buttons of message boxes read 确定, 是, 否.
     QTranslator qtTranslations;
     if (qtTranslations.load(QLocale(QLocale::Chinese, QLocale::China), u"qtbase"_s, u"_"_s,

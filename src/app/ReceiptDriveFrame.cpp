@@ -1,5 +1,6 @@
 #include "app/ReceiptDriveFrame.h"
 
+#include "data/ColumnWidth.h"
 #include "ui/Placed.h"
 #include "ui/Twips.h"
 
@@ -28,6 +29,7 @@ ReceiptDriveFrame::ReceiptDriveFrame(QWidget* parent)
     m_mode->addItems({u"驱动打印"_s, u"ESC/POS直接打印"_s});
     for (int width : PaperWidths)
         m_paperWidth->addItem(QString::number(width) + u"mm"_s, width);
+    m_address->setMaxLength(ColumnWidth::of(u"小票驱动", u"地址"));
     m_address->setPlaceholderText(u"空：用小票打印机队列；或 主机:9100"_s);
     auto* test = placed<QPushButton>(this, u"testPrint"_s, Twips::rect(4680, 1140, 1500, 390),
                                      u"测试打印"_s);

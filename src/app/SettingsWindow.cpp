@@ -6,6 +6,7 @@
 #include "base/Platform.h"
 #include "checkout/ReceiptDriveBook.h"
 #include "checkout/TillPrinter.h"
+#include "data/ColumnWidth.h"
 #include "data/DbError.h"
 #include "data/Decimal.h"
 #include "data/Transaction.h"
@@ -23,6 +24,8 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+constexpr int PasswordLength = 15;
 
 void addLabel(QWidget* parent, const QString& caption, const QRect& geometry) {
     (new QLabel(caption, parent))->setGeometry(geometry);
@@ -65,18 +68,20 @@ SettingsWindow::SettingsWindow(AppContext& context, QWidget* parent)
     load();
 }
 
-QLineEdit* SettingsWindow::addLineEdit(QWidget* parent, const QString& name,
-                                       const QRect& geometry) {
+QLineEdit* SettingsWindow::addLineEdit(QWidget* parent, const QString& name, const QRect& geometry,
+                                       int maxLength) {
     auto* edit = placed<QLineEdit>(parent, name, geometry);
+    edit->setMaxLength(maxLength);
     connect(edit, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
     return edit;
 }
 
 QComboBox* SettingsWindow::addPrinterList(QWidget* parent, const QString& name,
-                                          const QRect& geometry) {
+                                          const QRect& geometry, int maxLength) {
     auto* list = new QComboBox(parent);
     list->setObjectName(name);
     list->setEditable(true); // a stored name that is no longer installed still shows
+    list->lineEdit()->setMaxLength(maxLength);
     list->setInsertPolicy(QComboBox::NoInsert);
     list->setGeometry(geometry);
     return list;
@@ -86,20 +91,26 @@ void SettingsWindow::buildReceiptFrame() {
     auto* frame = new QGroupBox(u"小票打印设置"_s, this);
     frame->setGeometry(Twips::rect(240, 120, 6420, 3900));
     addLabel(frame, u"小票标题"_s, Twips::rect(240, 420, 1200, 300));
-    m_title = addLineEdit(frame, u"title"_s, Twips::rect(1500, 390, 4680, 330));
+    m_title = addLineEdit(frame, u"title"_s, Twips::rect(1500, 390, 4680, 330),
+                          ColumnWidth::of(u"设置", u"标题"));
     addLabel(frame, u"小票结尾"_s, Twips::rect(240, 840, 1200, 300));
     for (int i = 0; i < 3; ++i)
         m_footers[i] = addLineEdit(frame, u"footer"_s + QString::number(i + 1),
-                                   Twips::rect(1500, 810 + i * 390, 4680, 330));
+                                   Twips::rect(1500, 810 + i * 390, 4680, 330),
+                                   ColumnWidth::of(u"设置", u"结尾1"));
     addLabel(frame, u"默认打印机"_s, Twips::rect(240, 2070, 1200, 300));
-    m_defaultPrinter = addPrinterList(frame, u"text17"_s, Twips::rect(1500, 2040, 4680, 330));
+    m_defaultPrinter = addPrinterList(frame, u"text17"_s, Twips::rect(1500, 2040, 4680, 330),
+                                      ColumnWidth::of(u"设置", u"默认打印机"));
     addLabel(frame, u"小票打印机"_s, Twips::rect(240, 2490, 1200, 300));
-    m_receiptPrinter = addPrinterList(frame, u"text19"_s, Twips::rect(1500, 2460, 4680, 330));
+    m_receiptPrinter = addPrinterList(frame, u"text19"_s, Twips::rect(1500, 2460, 4680, 330),
+                                      ColumnWidth::of(u"设置", u"小票打印机"));
     addLabel(frame, u"打印左边距"_s, Twips::rect(240, 2910, 1200, 300));
-    m_leftMargin = addLineEdit(frame, u"leftMargin"_s, Twips::rect(1500, 2880, 900, 330));
+    m_leftMargin = addLineEdit(frame, u"leftMargin"_s, Twips::rect(1500, 2880, 900, 330),
+                               ColumnWidth::of(u"设置", u"左边距"));
     m_leftMargin->setText(u"120"_s);
     addLabel(frame, u"打印上边距"_s, Twips::rect(2700, 2910, 1200, 300));
-    m_topMargin = addLineEdit(frame, u"topMargin"_s, Twips::rect(3960, 2880, 900, 330));
+    m_topMargin = addLineEdit(frame, u"topMargin"_s, Twips::rect(3960, 2880, 900, 330),
+                              ColumnWidth::of(u"设置", u"上边距"));
     m_topMargin->setText(u"200"_s);
     m_autoPrint = new QCheckBox(u"保存后直接打印小票"_s, frame);
     m_autoPrint->setObjectName(u"autoPrint"_s);
@@ -110,11 +121,11 @@ void SettingsWindow::buildPasswordFrame() {
     auto* frame = new QGroupBox(u"修改登录密码"_s, this);
     frame->setGeometry(Twips::rect(240, 5880, 6420, 1500));
     addLabel(frame, u"原密码"_s, Twips::rect(240, 420, 900, 300));
-    m_oldPassword = addLineEdit(frame, u"oldPassword"_s, Twips::rect(1140, 390, 1950, 330));
+    m_oldPassword =
+        addLineEdit(frame, u"oldPassword"_s, Twips::rect(1140, 390, 1950, 330), PasswordLength);
     addLabel(frame, u"新密码"_s, Twips::rect(3240, 420, 900, 300));
-    m_newPassword = addLineEdit(frame, u"newPassword"_s, Twips::rect(4140, 390, 1950, 330));
-    for (QLineEdit* password : {m_oldPassword, m_newPassword})
-        password->setMaxLength(15);
+    m_newPassword =
+        addLineEdit(frame, u"newPassword"_s, Twips::rect(4140, 390, 1950, 330), PasswordLength);
     auto* change = placed<QPushButton>(frame, u"changePassword"_s,
                                        Twips::rect(4650, 870, 1440, 420), u"修改密码"_s);
     connect(change, &QPushButton::clicked, this, &SettingsWindow::changePassword);
@@ -165,13 +176,17 @@ void SettingsWindow::placeOver(const QWidget& mainWindow) {
 }
 
 void SettingsWindow::save() {
+    QStringList refused;
     try {
         Transaction transaction(m_database);
-        m_book.saveReceiptSettings(fields());
+        refused = m_book.saveReceiptSettings(fields());
         ReceiptDriveBook(m_database).write(m_driveFrame->drive());
         transaction.commit();
     } catch (const DbError& error) {
-        m_platform.inform(this, u"保存失败："_s + error.message());
+        refused = {error.message()};
+    }
+    if (!refused.isEmpty()) {
+        m_platform.inform(this, u"保存失败："_s + refused.join(u'，'));
         return;
     }
     close();

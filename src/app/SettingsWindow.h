@@ -36,8 +36,10 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QLineEdit* addLineEdit(QWidget* parent, const QString& name, const QRect& geometry);
-    QComboBox* addPrinterList(QWidget* parent, const QString& name, const QRect& geometry);
+    QLineEdit* addLineEdit(QWidget* parent, const QString& name, const QRect& geometry,
+                           int maxLength);
+    QComboBox* addPrinterList(QWidget* parent, const QString& name, const QRect& geometry,
+                              int maxLength);
     void buildReceiptFrame();
     void buildPasswordFrame();
     void load();

@@ -1,9 +1,11 @@
 #include "base/SettingsBook.h"
 
+#include "data/ColumnWidth.h"
 #include "data/Database.h"
 #include "data/DbError.h"
 #include "data/Decimal.h"
 #include "data/SqlDialect.h"
+#include "data/TextCut.h"
 #include "data/Transaction.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -49,15 +51,40 @@ QString SettingsBook::storedPassword() const {
     return stored.text(0);
 }
 
-void SettingsBook::saveReceiptSettings(const SettingsRow& row) {
+QStringList SettingsBook::saveReceiptSettings(const SettingsRow& row) {
+    const std::pair<std::u16string_view, const QString*> fields[] = {
+        {u"标题", &row.title},
+        {u"结尾1", &row.footer1},
+        {u"结尾2", &row.footer2},
+        {u"结尾3", &row.footer3},
+        {u"左边距", &row.leftMargin},
+        {u"上边距", &row.topMargin},
+        {u"自动打印", &row.autoPrint},
+        {u"小票打印机", &row.receiptPrinter},
+        {u"默认打印机", &row.defaultPrinter}};
+    QString assignments;
+    QList<const QString*> values;
+    QStringList refused;
+    for (const auto& [column, value] : fields) {
+        const QString name = QString::fromUtf16(column.data(), qsizetype(column.size()));
+        const int width = ColumnWidth::find(u"设置", column).value();
+        if (TextCut::leading(*value, width).size() < value->size()) {
+            refused.append(DbError::tooLong(name, width).message());
+            continue;
+        }
+        assignments += (assignments.isEmpty() ? u"["_s : u", ["_s) + name + u"] = ?";
+        values.append(value);
+    }
+    if (values.isEmpty())
+        return refused;
     Transaction transaction(m_database);
-    expectRow(m_database.exec(u"UPDATE [设置] SET [标题] = ?, [结尾1] = ?, [结尾2] = ?, "
-                              u"[结尾3] = ?, [左边距] = ?, [上边距] = ?, [自动打印] = ?, "
-                              u"[小票打印机] = ?, [默认打印机] = ?",
-                              row.title, row.footer1, row.footer2, row.footer3, row.leftMargin,
-                              row.topMargin, row.autoPrint, row.receiptPrinter,
-                              row.defaultPrinter));
+    Statement update = m_database.prepare(u"UPDATE [设置] SET " + assignments);
+    for (qsizetype i = 0; i < values.size(); ++i)
+        update.bind(int(i + 1), *values.at(i));
+    update.run();
+    expectRow(m_database.changes());
     transaction.commit();
+    return refused;
 }
 
 SettingsBook::PasswordChange SettingsBook::changePassword(const QString& oldTyped,

@@ -3,6 +3,7 @@
 #include "data/SettingsRow.h"
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 class Database;
@@ -23,7 +24,9 @@ public:
     QString storedPassword() const;
 
     // Stores the receipt settings and both printers as given; 密码 and 条码 stay untouched.
-    void saveReceiptSettings(const SettingsRow& row);
+    // A text longer than its column is left as stored while the others land; the refusals
+    // come back as "标题最多50个字".
+    QStringList saveReceiptSettings(const SettingsRow& row);
 
     // The old password must equal the stored one exactly (case counts, the stored value is
     // not trimmed); the new one is stored trimmed.

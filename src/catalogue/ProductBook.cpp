@@ -1,6 +1,7 @@
 #include "catalogue/ProductBook.h"
 
 #include "data/Database.h"
+#include "data/DbError.h"
 #include "data/Transaction.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -42,19 +43,24 @@ ProductBook::SaveResult ProductBook::save(const QString& id, const ProductEntry&
         return SaveResult::NameMissing;
     const Decimal purchasePrice = Decimal::read(entry.purchasePrice);
     const Decimal salePrice = Decimal::read(entry.salePrice);
+    if (purchasePrice.overflowed())
+        throw DbError::outOfRange(u"进价");
+    if (salePrice.overflowed())
+        throw DbError::outOfRange(u"售价");
     // The stock belongs to sales, stock movements and stocktaking: an edit leaves it alone.
     if (existing)
         m_database.exec(u"UPDATE [商品] SET [编号] = ?, [名称] = ?, [进价] = ?, [售价] = ?, "
                         u"[单位] = ?, [拼音] = ?, [厂家] = ?, [备注] = ?, [查询] = ? "
                         u"WHERE [ID号] = ?",
                         entry.code, entry.storedName(), purchasePrice, salePrice, entry.unit,
-                        entry.pinyin, entry.maker, entry.remark, entry.searchKey(), id);
+                        entry.storedPinyin(), entry.maker, entry.remark, entry.searchKey(), id);
     else
         m_database.exec(u"INSERT INTO [商品] ([ID号], [编号], [名称], [进价], [售价], [单位], "
                         u"[拼音], [厂家], [备注], [库存], [查询]) "
                         u"VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
                         id, entry.code, entry.storedName(), purchasePrice, salePrice, entry.unit,
-                        entry.pinyin, entry.maker, entry.remark, Decimal(), entry.searchKey());
+                        entry.storedPinyin(), entry.maker, entry.remark, Decimal(),
+                        entry.searchKey());
     transaction.commit();
     return existing ? SaveResult::Updated : SaveResult::Created;
 }

@@ -20,6 +20,7 @@ public:
     std::optional<Product> load(const QString& id);
     bool exists(const QString& id);
     // Updates the product with this ID, or adds it with no stock when there is none yet.
+    // A price past what the column holds is refused (DbError naming the box).
     SaveResult save(const QString& id, const ProductEntry& entry);
     void remove(const QString& id);
 

@@ -1,5 +1,8 @@
 #include "catalogue/ProductEntry.h"
 
+#include "data/ColumnWidth.h"
+#include "data/TextCut.h"
+
 using namespace Qt::Literals::StringLiterals;
 
 ProductEntry ProductEntry::fromProduct(const Product& product) {
@@ -18,11 +21,15 @@ ProductEntry ProductEntry::fromProduct(const Product& product) {
 }
 
 QString ProductEntry::storedName() const {
-    if (variant.trimmed().isEmpty())
-        return name;
-    return name + u'\\' + variant;
+    const QString joined = variant.trimmed().isEmpty() ? name : name + u'\\' + variant;
+    return TextCut::leading(joined, ColumnWidth::of(u"商品", u"名称"));
+}
+
+QString ProductEntry::storedPinyin() const {
+    return TextCut::leading(pinyin, ColumnWidth::of(u"商品", u"拼音"));
 }
 
 QString ProductEntry::searchKey() const {
-    return code + name + pinyin + maker;
+    return TextCut::leading(code + name + storedPinyin() + maker,
+                            ColumnWidth::of(u"商品", u"查询"));
 }

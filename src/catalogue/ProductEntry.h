@@ -19,8 +19,11 @@ struct ProductEntry {
     // Splits the stored name at its first "\" and shows the prices with two decimals.
     static ProductEntry fromProduct(const Product& product);
 
+    // Composed texts are cut to their columns, so a long name never fails the save.
     // The name alone, or name\variant when the trimmed variant is not empty.
     QString storedName() const;
+    // The pinyin code of a long name outgrows its column.
+    QString storedPinyin() const;
     // Code, name, pinyin and maker joined as typed: what every product look-up matches.
     QString searchKey() const;
 };

@@ -4,8 +4,10 @@
 #include "base/Platform.h"
 #include "catalogue/EntryField.h"
 #include "catalogue/Pinyin.h"
+#include "data/ColumnWidth.h"
 #include "data/DateText.h"
 #include "data/DbError.h"
+#include "data/Decimal.h"
 #include "ui/Placed.h"
 #include "ui/Twips.h"
 #include "ui/grid/RecordGrid.h"
@@ -14,6 +16,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+
+#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -149,6 +153,28 @@ void ProductScreen::wireFields() {
         connect(field, &EntryField::enterPressed, this, [this] { focusNextChild(); });
     connect(m_name, &QLineEdit::textChanged, this, &ProductScreen::nameChanged);
     connect(m_variant, &QLineEdit::textChanged, this, &ProductScreen::variantChanged);
+    const std::pair<EntryField*, int> widths[] = {{m_searchText, ColumnWidth::of(u"商品", u"查询")},
+                                                  {m_code, ColumnWidth::of(u"商品", u"编号")},
+                                                  {m_purchasePrice, Decimal::TextLength},
+                                                  {m_salePrice, Decimal::TextLength},
+                                                  {m_unit, ColumnWidth::of(u"商品", u"单位")},
+                                                  {m_pinyin, ColumnWidth::of(u"商品", u"拼音")},
+                                                  {m_maker, ColumnWidth::of(u"商品", u"厂家")},
+                                                  {m_remark, ColumnWidth::of(u"商品", u"备注")}};
+    for (const auto& [field, width] : widths)
+        field->setMaxLength(width);
+    for (EntryField* field : {m_name, m_variant})
+        connect(field, &QLineEdit::textChanged, this, &ProductScreen::shareNameColumn);
+    shareNameColumn();
+}
+
+void ProductScreen::shareNameColumn() {
+    // Name and variant are stored together as name\variant: each box takes what the other
+    // leaves of the column.
+    constexpr int width = ColumnWidth::of(u"商品", u"名称");
+    const qsizetype variant = m_variant->text().size();
+    m_name->setMaxLength(int(width - (variant > 0 ? variant + 1 : 0)));
+    m_variant->setMaxLength(int(std::max<qsizetype>(0, width - 1 - m_name->text().size())));
 }
 
 void ProductScreen::search() {
@@ -266,6 +292,7 @@ ProductEntry ProductScreen::entry() const {
 }
 
 void ProductScreen::showEntry(const ProductEntry& entry) {
+    m_variant->clear(); // the name may take the whole column
     m_code->setText(entry.code);
     m_name->setText(entry.name);
     m_variant->setText(entry.variant);

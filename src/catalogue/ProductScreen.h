@@ -41,6 +41,7 @@ private:
     void autoNumberClicked(bool ticked);
     void nameChanged(const QString& text);
     void variantChanged(const QString& text);
+    void shareNameColumn();
 
     ProductEntry entry() const;
     void showEntry(const ProductEntry& entry);

@@ -1,15 +1,14 @@
 #include "checkout/CartView.h"
 
+#include "data/ColumnWidth.h"
+#include "data/Decimal.h"
 #include "ui/grid/RecordGrid.h"
 
-#include <QLineEdit>
 #include <QMouseEvent>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-constexpr int RemarkWidth = 50; // [出入库].[备注]
 
 GridColumn column(const QString& caption, int headerLeft, int headerWidth, int cellLeft,
                   int cellWidth, Qt::Alignment alignment = Qt::AlignHCenter) {
@@ -44,6 +43,9 @@ GridDesign cartDesign() {
         entry(column(u"金额"_s, 7020, 915, 7080, 795), false, true),
         entry(column(u"备注"_s, 7920, 1635, 7980, 1515, Qt::AlignLeft), false, false),
     };
+    for (const int number : {CartView::Quantity, CartView::Discount, CartView::Amount})
+        design.columns[number].maxLength = Decimal::TextLength;
+    design.columns[CartView::Remark].maxLength = ColumnWidth::of(u"出入库", u"备注");
     return design;
 }
 
@@ -55,10 +57,6 @@ CartView::CartView(Cart& cart, QWidget* parent)
     , m_grid(new RecordGrid(cartDesign(), this)) {
     setFixedSize(m_grid->size());
     m_grid->load(QList<QStringList>());
-    for (int row = 0; row < Rows; ++row) {
-        if (auto* remark = m_grid->findChild<QLineEdit*>(u"cell_%1_%2"_s.arg(row).arg(Remark)))
-            remark->setMaxLength(RemarkWidth);
-    }
     for (QWidget* child : m_grid->findChildren<QWidget*>())
         child->installEventFilter(this);
     connect(m_grid, &RecordGrid::cellEdited, this, &CartView::cellEdited);

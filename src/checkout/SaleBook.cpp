@@ -35,6 +35,14 @@ void SaleBook::save(const Sale& sale) {
         throw DbError(u"一单最多%1行商品，请分成几单保存。"_s.arg(MaxLines));
     if (sale.received().size() > AmountWidth || change.size() > AmountWidth)
         throw DbError(u"实收和找零最多%1位，请检查实收金额。"_s.arg(AmountWidth));
+    for (const CartLine& line : sale.cart.lines()) {
+        const std::pair<Decimal, QStringView> typed[] = {
+            {line.quantity, u"数量"}, {line.discount, u"折扣"}, {line.amount, u"金额"}};
+        for (const auto& [value, cell] : typed) {
+            if (value.overflowed())
+                throw DbError::outOfRange(cell);
+        }
+    }
     Transaction transaction(m_database);
     const int updated =
         m_database.exec(u"UPDATE [订单] SET [日期] = ?, [实收] = ?, [找零] = ? WHERE [ID号] = ?",

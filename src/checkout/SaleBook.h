@@ -1,6 +1,7 @@
 #pragma once
 
 #include "checkout/Cart.h"
+#include "data/ColumnWidth.h"
 
 #include <QDate>
 #include <QList>
@@ -24,7 +25,7 @@ class SaleBook {
 public:
     static constexpr int MaxLines = 999;
     static constexpr int MaxSalesPerDay = 9999;
-    static constexpr int AmountWidth = 10; // [订单].[实收] and [找零]
+    static constexpr int AmountWidth = ColumnWidth::of(u"订单", u"实收"); // and [找零]
 
     explicit SaleBook(Database& database)
         : m_database(database) {}

@@ -3,6 +3,7 @@
 #include "checkout/ReceiptSale.h"
 #include "checkout/Sale.h"
 #include "checkout/SaleBook.h"
+#include "data/ColumnWidth.h"
 
 #include <QDate>
 #include <QWidget>
@@ -27,7 +28,7 @@ public:
     static constexpr int Width = 13635; // twips
     static constexpr int Height = 7860;
     static constexpr int SavedMarkMilliseconds = 500;
-    static constexpr int ReceivedWidth = 10; // [订单].[实收]
+    static constexpr int ReceivedWidth = ColumnWidth::of(u"订单", u"实收");
 
     SalesScreen(AppContext& context, SettingsSource& settings, QWidget* parent = nullptr);
 

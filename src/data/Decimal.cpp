@@ -29,8 +29,14 @@ Wide divideRounded(Wide value, Wide divisor) {
     return value >= 0 ? (value + half) / divisor : -((-value + half) / divisor);
 }
 
+// A Chinese input method in full-width mode types U+3000 for a blank.
 bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t';
+    return c == u' ' || c == u'\t' || c == u'\u3000';
+}
+
+// Full-width digits, point and signs (U+FF01..U+FF5E) read as their ASCII forms.
+QChar narrow(QChar c) {
+    return c >= u'\uFF01' && c <= u'\uFF5E' ? QChar(c.unicode() - 0xFEE0) : c;
 }
 
 } // namespace
@@ -44,8 +50,8 @@ Decimal Decimal::read(QStringView text) {
     while (i < text.size() && isBlank(text[i]))
         ++i;
     bool negative = false;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) {
-        negative = text[i] == u'-';
+    if (i < text.size() && (narrow(text[i]) == u'-' || narrow(text[i]) == u'+')) {
+        negative = narrow(text[i]) == u'-';
         ++i;
     }
     constexpr Wide Cap = Wide(Max) * 10;
@@ -53,7 +59,7 @@ Decimal Decimal::read(QStringView text) {
     int decimals = -1; // -1 until the decimal point is met
     bool roundUp = false;
     for (; i < text.size(); ++i) {
-        const QChar c = text[i];
+        const QChar c = narrow(text[i]);
         if (isBlank(c))
             continue;
         if (c == u'.' && decimals < 0) {
@@ -83,7 +89,7 @@ Decimal Decimal::roundedProduct(std::initializer_list<Decimal> factors, int deci
     int scaleDigits = 0;
     for (const Decimal factor : factors) {
         const bool negative = (value < 0) != (factor.m_units < 0);
-        if (__builtin_mul_overflow(value, Wide(factor.m_units), &value))
+        if (factor.overflowed() || __builtin_mul_overflow(value, Wide(factor.m_units), &value))
             return Decimal(negative ? Min : Max);
         scaleDigits += 4;
     }
@@ -94,6 +100,8 @@ Decimal Decimal::roundedProduct(std::initializer_list<Decimal> factors, int deci
 }
 
 Decimal Decimal::rounded(int decimals) const {
+    if (overflowed())
+        return *this;
     const Wide step = powerOfTen(4 - decimals);
     return Decimal(saturate(divideRounded(m_units, step) * step));
 }
@@ -121,13 +129,19 @@ QString Decimal::plainText() const {
 }
 
 Decimal Decimal::operator-() const {
-    return Decimal(saturate(-Wide(m_units)));
+    if (overflowed())
+        return Decimal(m_units == Max ? Min : Max);
+    return Decimal(-m_units);
 }
 
 Decimal Decimal::operator+(Decimal other) const {
+    if (overflowed())
+        return *this;
+    if (other.overflowed())
+        return other;
     return Decimal(saturate(Wide(m_units) + other.m_units));
 }
 
 Decimal Decimal::operator-(Decimal other) const {
-    return Decimal(saturate(Wide(m_units) - other.m_units));
+    return *this + -other;
 }

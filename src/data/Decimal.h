@@ -6,12 +6,16 @@
 #include <compare>
 #include <cstdint>
 #include <initializer_list>
+#include <limits>
 
 // Exact money and quantity value: a 64-bit count of 1/10000, like the Currency column type.
-// Arithmetic saturates instead of wrapping, so an absurd input can never flip a sign.
+// A value past the range saturates to one of its two ends instead of wrapping, and the ends
+// stick through further arithmetic: an overflowed value is never mistaken for a real one.
 class Decimal {
 public:
     static constexpr qint64 Scale = 10000;
+    // The longest number Currency holds, "-922337203685477.5808": what a number box takes.
+    static constexpr int TextLength = 21;
 
     constexpr Decimal() = default;
     static constexpr Decimal fromUnits(qint64 units) { return Decimal(units); }
@@ -19,7 +23,8 @@ public:
 
     // Reads the number a text begins with: leading blanks skipped, blanks between digits
     // ignored, optional sign, digits and one decimal point; 0 when there is no number.
-    // Digits past the fourth decimal round half away from zero.
+    // Digits past the fourth decimal round half away from zero. Full-width digits, point and
+    // signs count as ASCII ones and U+3000 as a blank. A number past the range overflows.
     static Decimal read(QStringView text);
 
     // Multiplies exactly and rounds once, half away from zero, to the given decimals (0..4).
@@ -27,6 +32,11 @@ public:
 
     constexpr qint64 units() const { return m_units; }
     constexpr bool isZero() const { return m_units == 0; }
+    // Past what a Currency column holds (about ±922337203685477): never to be stored.
+    constexpr bool overflowed() const {
+        return m_units == std::numeric_limits<qint64>::max() ||
+               m_units == std::numeric_limits<qint64>::min();
+    }
 
     Decimal rounded(int decimals) const;
     QString moneyText() const; // "0.00": two decimals, half away from zero

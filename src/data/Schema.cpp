@@ -9,88 +9,89 @@ using namespace Qt::Literals::StringLiterals;
 namespace Schema {
 namespace {
 
-// Text(n) columns hold at most n characters; Currency columns hold a count of 1/10000;
-// DateTime columns hold "yyyy-mm-dd". The checks make a wrong value fail the write.
+// Text(n) columns hold at most n characters (ColumnWidth); Currency columns hold a count of
+// 1/10000; DateTime columns hold "yyyy-mm-dd". The checks make a wrong value fail the write,
+// and a length check is named "table.column" so that the refusal can name the column.
 constexpr char16_t Tables[] = uR"sql(
 CREATE TABLE [商品] (
-    [ID号] TEXT CHECK (length([ID号]) <= 50),
-    [查询] TEXT CHECK (length([查询]) <= 200),
-    [编号] TEXT CHECK (length([编号]) <= 50),
-    [名称] TEXT CHECK (length([名称]) <= 100),
-    [拼音] TEXT CHECK (length([拼音]) <= 50),
-    [单位] TEXT CHECK (length([单位]) <= 10),
+    [ID号] TEXT CONSTRAINT [商品.ID号] CHECK (length([ID号]) <= 50),
+    [查询] TEXT CONSTRAINT [商品.查询] CHECK (length([查询]) <= 200),
+    [编号] TEXT CONSTRAINT [商品.编号] CHECK (length([编号]) <= 50),
+    [名称] TEXT CONSTRAINT [商品.名称] CHECK (length([名称]) <= 100),
+    [拼音] TEXT CONSTRAINT [商品.拼音] CHECK (length([拼音]) <= 50),
+    [单位] TEXT CONSTRAINT [商品.单位] CHECK (length([单位]) <= 10),
     [进价] INTEGER CHECK (typeof([进价]) IN ('integer', 'null')),
     [售价] INTEGER CHECK (typeof([售价]) IN ('integer', 'null')),
-    [备用1] TEXT CHECK (length([备用1]) <= 50),
-    [备用2] TEXT CHECK (length([备用2]) <= 50),
-    [备用3] TEXT CHECK (length([备用3]) <= 50),
-    [备注] TEXT CHECK (length([备注]) <= 50),
-    [厂家] TEXT CHECK (length([厂家]) <= 50),
+    [备用1] TEXT CONSTRAINT [商品.备用1] CHECK (length([备用1]) <= 50),
+    [备用2] TEXT CONSTRAINT [商品.备用2] CHECK (length([备用2]) <= 50),
+    [备用3] TEXT CONSTRAINT [商品.备用3] CHECK (length([备用3]) <= 50),
+    [备注] TEXT CONSTRAINT [商品.备注] CHECK (length([备注]) <= 50),
+    [厂家] TEXT CONSTRAINT [商品.厂家] CHECK (length([厂家]) <= 50),
     [库存] INTEGER CHECK (typeof([库存]) IN ('integer', 'null'))
 );
 CREATE INDEX [商品_ID号] ON [商品] ([ID号]);
 
 CREATE TABLE [出入库] (
-    [销售号] TEXT CHECK (length([销售号]) <= 50),
-    [ID号] TEXT CHECK (length([ID号]) <= 50),
-    [名称] TEXT CHECK (length([名称]) <= 50),
-    [编号] TEXT CHECK (length([编号]) <= 50),
-    [单位] TEXT CHECK (length([单位]) <= 10),
+    [销售号] TEXT CONSTRAINT [出入库.销售号] CHECK (length([销售号]) <= 50),
+    [ID号] TEXT CONSTRAINT [出入库.ID号] CHECK (length([ID号]) <= 50),
+    [名称] TEXT CONSTRAINT [出入库.名称] CHECK (length([名称]) <= 50),
+    [编号] TEXT CONSTRAINT [出入库.编号] CHECK (length([编号]) <= 50),
+    [单位] TEXT CONSTRAINT [出入库.单位] CHECK (length([单位]) <= 10),
     [进价] INTEGER CHECK (typeof([进价]) IN ('integer', 'null')),
     [售价] INTEGER CHECK (typeof([售价]) IN ('integer', 'null')),
     [金额] INTEGER CHECK (typeof([金额]) IN ('integer', 'null')),
     [库存] INTEGER CHECK (typeof([库存]) IN ('integer', 'null')),
-    [厂家] TEXT CHECK (length([厂家]) <= 50),
-    [备注] TEXT CHECK (length([备注]) <= 50),
-    [备用1] TEXT CHECK (length([备用1]) <= 50),
-    [备用2] TEXT CHECK (length([备用2]) <= 50),
+    [厂家] TEXT CONSTRAINT [出入库.厂家] CHECK (length([厂家]) <= 50),
+    [备注] TEXT CONSTRAINT [出入库.备注] CHECK (length([备注]) <= 50),
+    [备用1] TEXT CONSTRAINT [出入库.备用1] CHECK (length([备用1]) <= 50),
+    [备用2] TEXT CONSTRAINT [出入库.备用2] CHECK (length([备用2]) <= 50),
     [备用3] INTEGER CHECK (typeof([备用3]) IN ('integer', 'null')),
     [日期] TEXT CHECK ([日期] GLOB '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]'),
     [数量] INTEGER CHECK (typeof([数量]) IN ('integer', 'null')),
     [折扣] INTEGER CHECK (typeof([折扣]) IN ('integer', 'null')),
-    [类别] TEXT CHECK (length([类别]) <= 10)
+    [类别] TEXT CONSTRAINT [出入库.类别] CHECK (length([类别]) <= 10)
 );
 CREATE INDEX [出入库_销售号] ON [出入库] ([销售号]);
 CREATE INDEX [出入库_日期] ON [出入库] ([日期]);
 
 CREATE TABLE [订单] (
-    [ID号] TEXT CHECK (length([ID号]) <= 20),
+    [ID号] TEXT CONSTRAINT [订单.ID号] CHECK (length([ID号]) <= 20),
     [日期] TEXT CHECK ([日期] GLOB '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]'),
-    [备用1] TEXT CHECK (length([备用1]) <= 50),
-    [备用2] TEXT CHECK (length([备用2]) <= 50),
-    [实收] TEXT CHECK (length([实收]) <= 10),
-    [找零] TEXT CHECK (length([找零]) <= 10)
+    [备用1] TEXT CONSTRAINT [订单.备用1] CHECK (length([备用1]) <= 50),
+    [备用2] TEXT CONSTRAINT [订单.备用2] CHECK (length([备用2]) <= 50),
+    [实收] TEXT CONSTRAINT [订单.实收] CHECK (length([实收]) <= 10),
+    [找零] TEXT CONSTRAINT [订单.找零] CHECK (length([找零]) <= 10)
 );
 CREATE INDEX [订单_ID号] ON [订单] ([ID号]);
 CREATE INDEX [订单_日期] ON [订单] ([日期]);
 
 CREATE TABLE [设置] (
-    [密码] TEXT CHECK (length([密码]) <= 20),
-    [标题] TEXT CHECK (length([标题]) <= 50),
-    [结尾1] TEXT CHECK (length([结尾1]) <= 50),
-    [结尾2] TEXT CHECK (length([结尾2]) <= 50),
-    [结尾3] TEXT CHECK (length([结尾3]) <= 50),
-    [备用1] TEXT CHECK (length([备用1]) <= 50),
-    [备用2] TEXT CHECK (length([备用2]) <= 50),
-    [备用3] TEXT CHECK (length([备用3]) <= 50),
-    [左边距] TEXT CHECK (length([左边距]) <= 10),
-    [上边距] TEXT CHECK (length([上边距]) <= 10),
-    [自动打印] TEXT CHECK (length([自动打印]) <= 5),
-    [默认打印机] TEXT CHECK (length([默认打印机]) <= 50),
-    [小票打印机] TEXT CHECK (length([小票打印机]) <= 50),
-    [条码] TEXT CHECK (length([条码]) <= 5)
+    [密码] TEXT CONSTRAINT [设置.密码] CHECK (length([密码]) <= 20),
+    [标题] TEXT CONSTRAINT [设置.标题] CHECK (length([标题]) <= 50),
+    [结尾1] TEXT CONSTRAINT [设置.结尾1] CHECK (length([结尾1]) <= 50),
+    [结尾2] TEXT CONSTRAINT [设置.结尾2] CHECK (length([结尾2]) <= 50),
+    [结尾3] TEXT CONSTRAINT [设置.结尾3] CHECK (length([结尾3]) <= 50),
+    [备用1] TEXT CONSTRAINT [设置.备用1] CHECK (length([备用1]) <= 50),
+    [备用2] TEXT CONSTRAINT [设置.备用2] CHECK (length([备用2]) <= 50),
+    [备用3] TEXT CONSTRAINT [设置.备用3] CHECK (length([备用3]) <= 50),
+    [左边距] TEXT CONSTRAINT [设置.左边距] CHECK (length([左边距]) <= 10),
+    [上边距] TEXT CONSTRAINT [设置.上边距] CHECK (length([上边距]) <= 10),
+    [自动打印] TEXT CONSTRAINT [设置.自动打印] CHECK (length([自动打印]) <= 5),
+    [默认打印机] TEXT CONSTRAINT [设置.默认打印机] CHECK (length([默认打印机]) <= 50),
+    [小票打印机] TEXT CONSTRAINT [设置.小票打印机] CHECK (length([小票打印机]) <= 50),
+    [条码] TEXT CONSTRAINT [设置.条码] CHECK (length([条码]) <= 5)
 );
 
 CREATE TABLE [盘点明细] (
-    [编号] TEXT CHECK (length([编号]) <= 50),
-    [名称] TEXT CHECK (length([名称]) <= 50),
-    [厂家] TEXT CHECK (length([厂家]) <= 50),
-    [单位] TEXT CHECK (length([单位]) <= 10),
+    [编号] TEXT CONSTRAINT [盘点明细.编号] CHECK (length([编号]) <= 50),
+    [名称] TEXT CONSTRAINT [盘点明细.名称] CHECK (length([名称]) <= 50),
+    [厂家] TEXT CONSTRAINT [盘点明细.厂家] CHECK (length([厂家]) <= 50),
+    [单位] TEXT CONSTRAINT [盘点明细.单位] CHECK (length([单位]) <= 10),
     [帐面库存] INTEGER CHECK (typeof([帐面库存]) IN ('integer', 'null')),
     [实际库存] INTEGER CHECK (typeof([实际库存]) IN ('integer', 'null')),
     [差额] INTEGER CHECK (typeof([差额]) IN ('integer', 'null')),
     [日期] TEXT CHECK ([日期] GLOB '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]'),
-    [备注] TEXT CHECK (length([备注]) <= 50)
+    [备注] TEXT CONSTRAINT [盘点明细.备注] CHECK (length([备注]) <= 50)
 );
 CREATE INDEX [盘点明细_日期] ON [盘点明细] ([日期]);
 )sql";
@@ -105,10 +106,10 @@ CREATE INDEX IF NOT EXISTS [出入库_ID号_日期] ON [出入库] ([ID号], [�
 // How receipts reach the printer; no row means the page through the system's driver.
 constexpr char16_t ReceiptDriveTable[] = uR"sql(
 CREATE TABLE [小票驱动] (
-    [方式] TEXT CHECK (length([方式]) <= 10),
-    [地址] TEXT CHECK (length([地址]) <= 100),
-    [纸宽] TEXT CHECK (length([纸宽]) <= 5),
-    [开钱箱] TEXT CHECK (length([开钱箱]) <= 5)
+    [方式] TEXT CONSTRAINT [小票驱动.方式] CHECK (length([方式]) <= 10),
+    [地址] TEXT CONSTRAINT [小票驱动.地址] CHECK (length([地址]) <= 100),
+    [纸宽] TEXT CONSTRAINT [小票驱动.纸宽] CHECK (length([纸宽]) <= 5),
+    [开钱箱] TEXT CONSTRAINT [小票驱动.开钱箱] CHECK (length([开钱箱]) <= 5)
 );
 )sql";
 

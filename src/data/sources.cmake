@@ -1,6 +1,7 @@
 list(APPEND VELLOR_DB_SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/Database.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DateText.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DbError.cpp
     ${CMAKE_CURRENT_LIST_DIR}/Decimal.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FileCopy.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LikePattern.cpp

@@ -2,6 +2,7 @@
 
 #include "base/AppContext.h"
 #include "base/Platform.h"
+#include "data/ColumnWidth.h"
 #include "data/DateText.h"
 #include "data/DbError.h"
 #include "data/Schema.h"
@@ -61,6 +62,7 @@ void ReportScreen::buildFilterBar() {
     };
     label(u"名称"_s, 120, 480);
     m_name = placed<QLineEdit>(frame, u"Text1"_s, Twips::rect(600, 120, 1500, 330));
+    m_name->setMaxLength(ColumnWidth::of(u"出入库", u"名称"));
     label(u"日期"_s, 2220, 480);
     m_from = placed<QLineEdit>(frame, u"Text3"_s, Twips::rect(2700, 120, 1215, 330));
     label(u"至"_s, 4005, 300);

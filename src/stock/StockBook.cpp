@@ -2,21 +2,14 @@
 
 #include "data/Database.h"
 #include "data/DateText.h"
+#include "data/DbError.h"
 #include "data/SqlDialect.h"
 #include "data/TextCut.h"
 #include "data/Transaction.h"
 
-#include <limits>
-
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-// Decimal saturates where Currency ends, so a value at either end did not fit.
-bool fits(Decimal value) {
-    return value.units() != std::numeric_limits<qint64>::max() &&
-           value.units() != std::numeric_limits<qint64>::min();
-}
 
 std::optional<Decimal> optionalDecimal(const Statement& row, int column) {
     if (row.isNull(column))
@@ -76,10 +69,13 @@ StockBook::SaveResult StockBook::save(const StockEntry& entry) {
     movement.purchasePrice = Decimal::read(entry.purchasePrice);
     movement.salePrice = Decimal::read(entry.salePrice);
     movement.amount = Decimal::read(entry.amount);
-    for (const Decimal value :
-         {movement.quantity, *movement.purchasePrice, movement.salePrice, movement.amount}) {
-        if (!fits(value))
-            return SaveResult::TooLarge;
+    const std::pair<Decimal, QStringView> typed[] = {{movement.quantity, u"数量"},
+                                                     {*movement.purchasePrice, u"进价"},
+                                                     {movement.salePrice, u"售价"},
+                                                     {movement.amount, u"金额"}};
+    for (const auto& [value, box] : typed) {
+        if (value.overflowed())
+            throw DbError::outOfRange(box);
     }
     m_database.exec(u"UPDATE [商品] SET [售价] = ?, [进价] = ? WHERE [ID号] = ?",
                     movement.salePrice, *movement.purchasePrice, m_chosen->productId);
@@ -92,9 +88,7 @@ StockBook::SaveResult StockBook::save(const StockEntry& entry) {
     movement.remark = TextCut::leading(entry.remark, RemarkWidth);
     movement.date = DateText::parse(entry.date).value_or(QDate());
     movement.kind = m_kind;
-    const std::optional<Decimal> stock = m_ledger.book(movement);
-    if (stock && !fits(*stock))
-        return SaveResult::TooLarge;
+    m_ledger.book(movement);
     transaction.commit();
     return SaveResult::Saved;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/StampAllocator.h"
+#include "data/ColumnWidth.h"
 #include "data/Decimal.h"
 #include "stock/Movement.h"
 #include "stock/StockLedger.h"
@@ -63,9 +64,9 @@ struct StockRow {
 class StockBook {
 public:
     static constexpr int RowLimit = 30000;
-    static constexpr int RemarkWidth = 50; // [出入库].[备注]
+    static constexpr int RemarkWidth = ColumnWidth::of(u"出入库", u"备注");
 
-    enum class SaveResult { Saved, NameMissing, TooLarge };
+    enum class SaveResult { Saved, NameMissing };
 
     struct QueryResult {
         QList<StockRow> rows; // newest number first
@@ -82,7 +83,8 @@ public:
     // None when the product is gone.
     std::optional<StockPick> pick(const QString& productId, const QDateTime& now);
     // Books the entry against the chosen product, whose name must still be the name typed.
-    // Its typed prices become the product's prices.
+    // Its typed prices become the product's prices. A number or a stock past what Currency
+    // holds is refused with DbError naming the box.
     SaveResult save(const StockEntry& entry);
 
     // The name of the movement with this number, none when there is no such movement.

@@ -1,6 +1,7 @@
 #include "stock/StockLedger.h"
 
 #include "data/Database.h"
+#include "data/DbError.h"
 #include "data/SqlDialect.h"
 #include "data/TextCut.h"
 
@@ -51,12 +52,14 @@ std::optional<StockLedger::StockedProduct> StockLedger::product(const QString& p
 }
 
 void StockLedger::setStock(const QString& productId, Decimal stock) {
+    if (stock.overflowed())
+        throw DbError::outOfRange(u"库存");
     Statement& update = prepared(m_writeStock, u"UPDATE [商品] SET [库存] = ? WHERE [ID号] = ?");
     update.bindAll(stock, productId);
     update.run();
 }
 
-std::optional<Decimal> StockLedger::book(const Movement& movement) {
+void StockLedger::book(const Movement& movement) {
     const QString category = categoryOf(movement.kind);
     std::optional<Decimal> purchasePrice = movement.purchasePrice;
     std::optional<QString> maker = movement.maker;
@@ -79,7 +82,6 @@ std::optional<Decimal> StockLedger::book(const Movement& movement) {
                    stock, maker, movement.remark, movement.date, movement.quantity,
                    movement.discount, category);
     insert.run();
-    return stock;
 }
 
 void StockLedger::reverseRows(Statement& rows) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/ColumnWidth.h"
 #include "data/Statement.h"
 #include "stock/Movement.h"
 
@@ -11,10 +12,10 @@ class Database;
 
 // The one writer of [出入库] and of [商品].[库存]. Each operation runs inside the caller's
 // transaction, so the product row and the movement rows of one user action land together.
-// Failures throw DbError.
+// Failures throw DbError; so does a stock that would pass what Currency holds.
 class StockLedger {
 public:
-    static constexpr int NameWidth = 50; // [出入库].[名称]
+    static constexpr int NameWidth = ColumnWidth::of(u"出入库", u"名称");
 
     explicit StockLedger(Database& database)
         : m_database(database) {}
@@ -23,8 +24,8 @@ public:
 
     // Moves the product's stock by the quantity in the kind's direction and writes the
     // movement with the stock after it. A product that is gone moves no stock and the row
-    // records none. Returns the stock after the movement.
-    std::optional<Decimal> book(const Movement& movement);
+    // records none.
+    void book(const Movement& movement);
 
     // Undoes the stock of every movement with this number and removes them.
     void reverse(const QString& number);

@@ -2,8 +2,10 @@
 
 #include "base/AppContext.h"
 #include "base/Platform.h"
+#include "data/ColumnWidth.h"
 #include "data/DateText.h"
 #include "data/DbError.h"
+#include "data/Decimal.h"
 #include "ui/Placed.h"
 #include "ui/Twips.h"
 #include "ui/grid/RecordGrid.h"
@@ -115,7 +117,14 @@ void StockScreen::buildEntryFrame(const QString& caption) {
     m_salePrice = box(frame, u"salePrice"_s, u"售价"_s, 3540, 1200, 1200);
     m_amount = box(frame, u"amount"_s, u"金额"_s, 5340, 1200, 1200);
     m_remark = box(frame, u"remark"_s, u"备注"_s, 7140, 1200, 1200);
-    m_remark->setMaxLength(StockBook::RemarkWidth);
+    const std::pair<QLineEdit*, int> widths[] = {{m_name, ColumnWidth::of(u"商品", u"名称")},
+                                                 {m_quantity, Decimal::TextLength},
+                                                 {m_purchasePrice, Decimal::TextLength},
+                                                 {m_salePrice, Decimal::TextLength},
+                                                 {m_amount, Decimal::TextLength},
+                                                 {m_remark, StockBook::RemarkWidth}};
+    for (const auto& [edit, width] : widths)
+        edit->setMaxLength(width);
 
     m_pickList = placed<QListWidget>(frame, u"List1"_s, Twips::rect(600, 690, 2355, 1500));
     m_pickList->hide();
@@ -141,6 +150,7 @@ void StockScreen::buildQueryFrame(const QString& caption) {
     auto* frame = placed<QGroupBox>(this, u"queryFrame"_s, Twips::rect(60, 2880, 11250, 720));
     frame->setTitle(caption);
     m_filter = box(frame, u"Text7"_s, u"名称"_s, 600, 300, 2340);
+    m_filter->setMaxLength(ColumnWidth::of(u"出入库", u"名称"));
     m_from = box(frame, u"fromDate"_s, u"日期"_s, 3540, 300, 1200);
     m_to = box(frame, u"toDate"_s, u"至"_s, 5340, 300, 1200);
     auto* search = button(frame, u"queryButton"_s, u"查  询"_s, Twips::rect(6780, 262, 1215, 375));
@@ -305,10 +315,6 @@ void StockScreen::save() {
     }
     if (result == StockBook::SaveResult::NameMissing) {
         m_platform.inform(this, u"该商品名称不存在！"_s);
-        return;
-    }
-    if (result == StockBook::SaveResult::TooLarge) {
-        m_platform.inform(this, u"保存失败：数量、价格、金额或库存超出可保存的范围。"_s);
         return;
     }
     const QString saved = m_number->text();

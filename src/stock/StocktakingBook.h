@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/ColumnWidth.h"
 #include "stock/ListedStock.h"
 #include "stock/StockCount.h"
 #include "stock/StockFilter.h"
@@ -18,11 +19,11 @@ public:
     // "小于" with no number (or 0) means below this.
     static constexpr int BelowAnything = 30000;
     // Widths of the [盘点明细] texts; longer ones are cut rather than fail the count.
-    static constexpr int CodeWidth = 50;
-    static constexpr int NameWidth = 50;
-    static constexpr int MakerWidth = 10; // kept in [单位], see execute
-    static constexpr int UnitWidth = 50;  // kept in [厂家]
-    static constexpr int RemarkWidth = 50;
+    static constexpr int CodeWidth = ColumnWidth::of(u"盘点明细", u"编号");
+    static constexpr int NameWidth = ColumnWidth::of(u"盘点明细", u"名称");
+    static constexpr int MakerWidth = ColumnWidth::of(u"盘点明细", u"单位"); // see execute
+    static constexpr int UnitWidth = ColumnWidth::of(u"盘点明细", u"厂家");
+    static constexpr int RemarkWidth = ColumnWidth::of(u"盘点明细", u"备注");
 
     StocktakingBook(Database& database, ProductCatalogue& catalogue);
 

@@ -3,6 +3,7 @@
 #include "base/AppContext.h"
 #include "base/Platform.h"
 #include "catalogue/EntryField.h"
+#include "data/ColumnWidth.h"
 #include "data/DateText.h"
 #include "data/DbError.h"
 #include "ui/Placed.h"
@@ -45,6 +46,7 @@ void StocktakingRecordsScreen::buildFilter() {
     };
     label(u"名称"_s, 120, 480);
     m_name = placed<EntryField>(frame, u"Text1"_s, Twips::rect(600, 180, 2400, 330));
+    m_name->setMaxLength(ColumnWidth::of(u"盘点明细", u"名称"));
     label(u"日期从"_s, 3240, 720);
     m_from = placed<EntryField>(frame, u"Text3"_s, Twips::rect(3960, 180, 1440, 330));
     label(u"至"_s, 5520, 300);

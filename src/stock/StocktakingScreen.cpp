@@ -3,7 +3,9 @@
 #include "base/AppContext.h"
 #include "base/Platform.h"
 #include "catalogue/EntryField.h"
+#include "data/ColumnWidth.h"
 #include "data/DbError.h"
+#include "data/Decimal.h"
 #include "ui/Placed.h"
 #include "ui/Twips.h"
 #include "ui/grid/RecordGrid.h"
@@ -78,10 +80,12 @@ void StocktakingScreen::buildFilter() {
     };
     label(u"名称"_s, 120, 480);
     m_name = placed<EntryField>(frame, u"Text1"_s, Twips::rect(600, 180, 2160, 330));
+    m_name->setMaxLength(ColumnWidth::of(u"商品", u"名称"));
     m_comparison = placed<QComboBox>(frame, u"Combo1"_s, Twips::rect(2940, 180, 900, 330));
     m_comparison->addItems({Below, u"大于"_s});
     label(u"库存数"_s, 3960, 720);
     m_number = placed<EntryField>(frame, u"Text2"_s, Twips::rect(4680, 180, 1080, 330));
+    m_number->setMaxLength(Decimal::TextLength);
     m_showZero = placed<QCheckBox>(frame, u"Check1"_s, Twips::rect(5940, 180, 2100, 330),
                                    u"显示库存为零商品"_s);
     m_showZero->setChecked(true);
@@ -108,8 +112,12 @@ void StocktakingScreen::buildGrid() {
          .headerWidth = 915,
          .alignment = Qt::AlignHCenter,
          .kind = GridColumn::Kind::TextEntry,
-         .moveKeys = true},
-        {.caption = u"备注"_s, .headerWidth = 1215, .kind = GridColumn::Kind::TextEntry},
+         .moveKeys = true,
+         .maxLength = Decimal::TextLength},
+        {.caption = u"备注"_s,
+         .headerWidth = 1215,
+         .kind = GridColumn::Kind::TextEntry,
+         .maxLength = StocktakingBook::RemarkWidth},
     };
     m_grid = new RecordGrid(design, this);
     m_grid->setObjectName(u"grid"_s);

@@ -1,6 +1,6 @@
-#include "base/AppContext.h"
 #include "app/SettingsHolder.h"
 #include "app/SettingsWindow.h"
+#include "base/AppContext.h"
 #include "support/FakePlatform.h"
 #include "support/TempShop.h"
 
@@ -54,6 +54,8 @@ private Q_SLOTS:
     void autoPrintBox_data();
     void autoPrintBox();
     void saveStoresTheFieldsAndCloses();
+    void boxesTakeWhatTheirColumnHolds_data();
+    void boxesTakeWhatTheirColumnHolds();
     void rejectedSaveIsReportedAndKeepsTheWindow();
     void cancelAndCloseBoxStoreNothing_data();
     void cancelAndCloseBoxStoreNothing();
@@ -145,17 +147,41 @@ void TestSettingsWindow::saveStoresTheFieldsAndCloses() {
     QCOMPARE(stored(f.shop.db(), u"条码"_s), u"1"_s);
 }
 
+void TestSettingsWindow::boxesTakeWhatTheirColumnHolds_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("width");
+    QTest::newRow("title") << u"title"_s << 50;
+    QTest::newRow("footer") << u"footer3"_s << 50;
+    QTest::newRow("left margin") << u"leftMargin"_s << 10;
+    QTest::newRow("top margin") << u"topMargin"_s << 10;
+    QTest::newRow("default printer") << u"text17"_s << 50;
+    QTest::newRow("receipt printer") << u"text19"_s << 50;
+    QTest::newRow("network printer") << u"printerAddress"_s << 100;
+    QTest::newRow("new password") << u"newPassword"_s << 15;
+}
+
+void TestSettingsWindow::boxesTakeWhatTheirColumnHolds() {
+    QFETCH(QString, box);
+    QFETCH(int, width);
+    Fixture f;
+    f.shown();
+    QLineEdit* edit = f.field<QLineEdit>(box);
+    if (!edit)
+        edit = f.field<QComboBox>(box)->lineEdit();
+    edit->selectAll();
+    edit->insert(QString(width + 20, u'长'));
+    QCOMPARE(edit->text().size(), width);
+}
+
 void TestSettingsWindow::rejectedSaveIsReportedAndKeepsTheWindow() {
     Fixture f;
     SettingsWindow& window = f.shown();
     f.field<QLineEdit>(u"footer1"_s)->setText(u"new footer"_s);
-    f.field<QLineEdit>(u"title"_s)->setText(QString(51, u'x'));
+    f.shop.db().execScript(u"CREATE TRIGGER [fail] BEFORE UPDATE ON [设置] "
+                           u"BEGIN SELECT RAISE(ABORT, 'disk full'); END;");
     f.click(u"save"_s);
 
-    QCOMPARE(f.platform.messages.size(), 1);
-    QVERIFY2(f.platform.messages[0].startsWith(u"保存失败："_s),
-             qPrintable(f.platform.messages[0]));
-    QVERIFY(f.platform.messages[0].size() > 5);
+    QCOMPARE(f.platform.messages, QStringList({u"保存失败：disk full"_s}));
     QCOMPARE(f.holder.loadedWindow(), &window);
     QVERIFY(window.isVisible());
     QCOMPARE(stored(f.shop.db(), u"结尾1"_s), u"电话：010-62345678"_s);

@@ -37,7 +37,8 @@ class TestSettingsBook : public QObject {
 private Q_SLOTS:
     void nullColumnsLeaveFieldsAsTheyWere();
     void saveWritesReceiptSettingsOnly();
-    void rejectedSaveChangesNothing();
+    void overLongTextStaysAsStored_data();
+    void overLongTextStaysAsStored();
     void saveWithoutARowFails();
     void changePassword_data();
     void changePassword();
@@ -75,13 +76,32 @@ void TestSettingsBook::saveWritesReceiptSettingsOnly() {
     QCOMPARE(asList(row), asList(expected));
 }
 
-void TestSettingsBook::rejectedSaveChangesNothing() {
+void TestSettingsBook::overLongTextStaysAsStored_data() {
+    QTest::addColumn<QString>("column");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("title") << u"标题"_s << u"标题最多50个字"_s;
+    QTest::newRow("footer") << u"结尾2"_s << u"结尾2最多50个字"_s;
+    QTest::newRow("margin") << u"上边距"_s << u"上边距最多10个字"_s;
+    QTest::newRow("printer") << u"小票打印机"_s << u"小票打印机最多50个字"_s;
+}
+
+void TestSettingsBook::overLongTextStaysAsStored() {
+    QFETCH(QString, column);
+    QFETCH(QString, message);
     TempShop shop;
+    const QString before = stored(shop.db(), column);
     SettingsRow row = edited();
-    row.receiptPrinter = QString(51, u'x'); // longer than the column takes
-    QVERIFY_THROWS_EXCEPTION(DbError, SettingsBook(shop.db()).saveReceiptSettings(row));
-    QCOMPARE(stored(shop.db(), u"标题"_s), u"zerurad"_s);
-    QCOMPARE(stored(shop.db(), u"左边距"_s), u"0"_s);
+    QString* const field = column == u"标题"     ? &row.title
+                           : column == u"结尾2"  ? &row.footer2
+                           : column == u"上边距" ? &row.topMargin
+                                                 : &row.receiptPrinter;
+    *field = QString(60, u'长');
+    QCOMPARE(SettingsBook(shop.db()).saveReceiptSettings(row), QStringList({message}));
+    QCOMPARE(stored(shop.db(), column), before);
+    // The others land as typed.
+    QCOMPARE(stored(shop.db(), column == u"标题" ? u"结尾1"_s : u"标题"_s),
+             column == u"标题" ? u"a"_s : u"小卖部"_s);
+    QCOMPARE(stored(shop.db(), u"默认打印机"_s), u"Office"_s);
 }
 
 void TestSettingsBook::saveWithoutARowFails() {

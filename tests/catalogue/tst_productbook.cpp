@@ -1,3 +1,4 @@
+#include "catalogue/Pinyin.h"
 #include "catalogue/ProductBook.h"
 #include "catalogue/ProductCatalogue.h"
 #include "catalogue/ProductIdAllocator.h"
@@ -41,7 +42,10 @@ private Q_SLOTS:
     void editingKeepsTheStock();
     void newProductNeedsAName_data();
     void newProductNeedsAName();
-    void failedSaveLeavesNothingBehind();
+    void longNamesAreStoredCutToFit_data();
+    void longNamesAreStoredCutToFit();
+    void refusalNamesTheBox_data();
+    void refusalNamesTheBox();
     void removeDeletesOnlyThatProduct();
     void allocatorSkipsTakenSeconds_data();
     void allocatorSkipsTakenSeconds();
@@ -163,15 +167,73 @@ void TestProductBook::newProductNeedsAName() {
              result == int(ProductBook::SaveResult::NameMissing) ? 0 : 1);
 }
 
-void TestProductBook::failedSaveLeavesNothingBehind() {
+void TestProductBook::longNamesAreStoredCutToFit_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("variant");
+    QTest::addColumn<QString>("stored");
+    // 红塔山 has the pinyin code hts: 34 of them make 102 letters for [拼音]'s 50.
+    const QString tower = QString(u"红塔山"_s).repeated(34);
+    QTest::newRow("51 characters") << tower.left(51) << QString() << tower.left(51);
+    QTest::newRow("100 characters") << tower.left(100) << QString() << tower.left(100);
+    QTest::newRow("name and variant past 100")
+        << tower.left(98) << u"硬盒"_s << tower.left(98) + u"\\硬"_s;
+}
+
+void TestProductBook::longNamesAreStoredCutToFit() {
+    QFETCH(QString, name);
+    QFETCH(QString, variant);
+    QFETCH(QString, stored);
     TempShop shop;
     ProductBook book(shop.db());
-    QVERIFY_THROWS_EXCEPTION(DbError, book.save(u"20260101000000"_s, entry(QString(101, u'长'))));
+    ProductEntry typed = entry(name, variant);
+    typed.code = QString(50, u'9');
+    typed.pinyin = PinyinCode(name);
+    typed.maker = QString(50, u'厂');
+    QCOMPARE(book.save(u"20260101000000"_s, typed), ProductBook::SaveResult::Created);
+    const std::optional<Product> saved = book.load(u"20260101000000"_s);
+    QCOMPARE(saved->name, stored);
+    QCOMPARE(saved->pinyin, typed.pinyin.left(50));
+    QCOMPARE(saved->searchKey, QString(typed.code + name + saved->pinyin + typed.maker).left(200));
+}
+
+void TestProductBook::refusalNamesTheBox_data() {
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("unit past its column") << u"unit"_s << u"12345678901"_s << u"单位最多10个字"_s;
+    QTest::newRow("code past its column") << u"code"_s << QString(51, u'9') << u"编号最多50个字"_s;
+    QTest::newRow("sale price past Currency")
+        << u"salePrice"_s << u"123456789012345678901234567890"_s << u"售价超出可保存的范围"_s;
+    QTest::newRow("negative purchase price past Currency")
+        << u"purchasePrice"_s << u"-99999999999999999999"_s << u"进价超出可保存的范围"_s;
+}
+
+void TestProductBook::refusalNamesTheBox() {
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QString, message);
+    TempShop shop;
+    ProductBook book(shop.db());
+    for (const QString& id : {u"20260101000000"_s, Zhonghua}) {
+        ProductEntry tooMuch =
+            book.exists(id) ? ProductEntry::fromProduct(*book.load(id)) : entry(u"可乐"_s);
+        QString* const field = box == u"unit"        ? &tooMuch.unit
+                               : box == u"code"      ? &tooMuch.code
+                               : box == u"salePrice" ? &tooMuch.salePrice
+                                                     : &tooMuch.purchasePrice;
+        *field = typed;
+        try {
+            book.save(id, tooMuch);
+            QFAIL("saved");
+        } catch (const DbError& error) {
+            QCOMPARE(error.message(), message);
+        }
+    }
     QVERIFY(!book.exists(u"20260101000000"_s));
-    ProductEntry tooLong = ProductEntry::fromProduct(*book.load(Zhonghua));
-    tooLong.unit = u"12345678901"_s;
-    QVERIFY_THROWS_EXCEPTION(DbError, book.save(Zhonghua, tooLong));
-    QCOMPARE(book.load(Zhonghua)->unit, u"包"_s);
+    const Product zhonghua = *book.load(Zhonghua);
+    QCOMPARE(zhonghua.unit + zhonghua.code + zhonghua.salePrice.moneyText() +
+                 zhonghua.purchasePrice.moneyText(),
+             u"包A2017031318331945.0043.00"_s);
 }
 
 void TestProductBook::removeDeletesOnlyThatProduct() {

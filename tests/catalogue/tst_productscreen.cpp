@@ -119,6 +119,8 @@ private Q_SLOTS:
     void editKeepsStockScrollAndHighlight();
     void deleteAsksOnlyWhenInStock_data();
     void deleteAsksOnlyWhenInStock();
+    void boxesKeepWithinTheirColumns_data();
+    void boxesKeepWithinTheirColumns();
     void failedSaveIsReported();
     void tooManyMatchesLeaveTheListEmpty();
 };
@@ -474,15 +476,58 @@ void TestProductScreen::deleteAsksOnlyWhenInStock() {
     QVERIFY(!f.find<QPushButton>(u"delete"_s)->isEnabled());
 }
 
+void TestProductScreen::boxesKeepWithinTheirColumns_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("variant");
+    QTest::addColumn<QString>("price");
+    QTest::addColumn<QString>("listed"); // empty: refused
+    QTest::addColumn<QString>("message");
+    const QString tower = QString(u"红塔山"_s).repeated(70);
+    QTest::newRow("51 characters")
+        << tower.left(51) << QString() << u"5"_s << tower.left(51) << QString();
+    QTest::newRow("100 characters")
+        << tower.left(100) << QString() << u"5"_s << tower.left(100) << QString();
+    QTest::newRow("200 characters: the box takes 100")
+        << tower.left(200) << QString() << u"5"_s << tower.left(100) << QString();
+    QTest::newRow("the variant takes what the name leaves")
+        << tower.left(97) << u"硬盒精品"_s << u"5"_s << tower.left(97) + u"\\硬盒"_s << QString();
+    QTest::newRow("full-width price")
+        << u"可乐"_s << QString() << u"５"_s << u"可乐"_s << QString();
+    QTest::newRow("price past Currency")
+        << u"可乐"_s << QString() << u"123456789012345678901234567890"_s << QString()
+        << u"保存失败：售价超出可保存的范围"_s;
+}
+
+void TestProductScreen::boxesKeepWithinTheirColumns() {
+    QFETCH(QString, name);
+    QFETCH(QString, variant);
+    QFETCH(QString, price);
+    QFETCH(QString, listed);
+    QFETCH(QString, message);
+    Fixture f;
+    f.open();
+    f.click(u"add"_s);
+    f.find(u"name"_s)->setFocus();
+    f.find(u"name"_s)->insert(name);
+    f.find(u"variant"_s)->setFocus();
+    f.find(u"variant"_s)->insert(variant);
+    f.find(u"salePrice"_s)->setText(price);
+    f.click(u"save"_s);
+    QCOMPARE(f.platform.messages, message.isEmpty() ? QStringList() : QStringList({message}));
+    QCOMPARE(f.listedNames().first(), listed.isEmpty() ? TemplateNames.first() : listed);
+    if (!listed.isEmpty())
+        QCOMPARE(f.cell(0, SalePrice), u"5.00"_s);
+}
+
 void TestProductScreen::failedSaveIsReported() {
     Fixture f;
     f.open();
     f.click(u"add"_s);
-    f.find(u"name"_s)->setText(QString(101, u'长'));
+    f.find(u"name"_s)->setText(u"可乐"_s);
+    f.shop.db().execScript(u"CREATE TRIGGER [fail] BEFORE INSERT ON [商品] "
+                           u"BEGIN SELECT RAISE(ABORT, 'disk full'); END;");
     f.click(u"save"_s);
-    QCOMPARE(f.platform.messages.size(), 1);
-    QVERIFY2(f.platform.messages.first().startsWith(u"保存失败："_s),
-             qPrintable(f.platform.messages.first()));
+    QCOMPARE(f.platform.messages, QStringList({u"保存失败：disk full"_s}));
     QCOMPARE(f.listedNames(), TemplateNames);
 }
 

@@ -1,5 +1,5 @@
-#include "checkout/Cart.h"
 #include "catalogue/PickEntry.h"
+#include "checkout/Cart.h"
 #include "checkout/ProductFixture.h"
 #include "checkout/Sale.h"
 #include "checkout/SaleBook.h"
@@ -257,19 +257,27 @@ void TestSaleBook::cutsLongNamesToTheColumn() {
 void TestSaleBook::refusesWhatCannotBeStored_data() {
     QTest::addColumn<int>("lines");
     QTest::addColumn<QString>("received");
+    QTest::addColumn<QString>("quantity");
     QTest::addColumn<QString>("message");
-    QTest::newRow("more than 999 lines") << SaleBook::MaxLines + 1 << QString() << u"999"_s;
-    QTest::newRow("a change too long for its column") << 1 << u"12345723"_s << u"找零"_s;
+    QTest::newRow("more than 999 lines")
+        << SaleBook::MaxLines + 1 << QString() << u"1"_s << u"999"_s;
+    QTest::newRow("a change too long for its column") << 1 << u"12345723"_s << u"1"_s << u"找零"_s;
+    QTest::newRow("a quantity past Currency")
+        << 1 << QString() << u"99999999999999999999"_s << u"数量超出可保存的范围"_s;
+    QTest::newRow("an amount past Currency")
+        << 1 << QString() << u"99999999999999"_s << u"金额超出可保存的范围"_s;
 }
 
 void TestSaleBook::refusesWhatCannotBeStored() {
     QFETCH(int, lines);
     QFETCH(QString, received);
+    QFETCH(QString, quantity);
     QFETCH(QString, message);
     TempShop shop;
     Cart cart;
     for (int i = 0; i < lines; ++i)
         cart.addProduct(pick(QString::number(i)));
+    cart.setQuantity(0, quantity);
     const QString before = ProductFixture::snapshot(shop.db());
     try {
         SaleBook(shop.db()).save(saleOf(u"A170313-0001"_s, cart, received));

@@ -1,3 +1,4 @@
+#include "data/ColumnWidth.h"
 #include "data/Database.h"
 #include "data/DbError.h"
 #include "data/Schema.h"
@@ -47,6 +48,8 @@ private Q_SLOTS:
     void templateHoldsTheSampleShop();
     void textColumnsRejectTooLongTexts_data();
     void textColumnsRejectTooLongTexts();
+    void otherRefusalsReadInChinese_data();
+    void otherRefusalsReadInChinese();
     void currencyIsExactThroughSums();
     void boundTextWithQuotesIsStoredAsTyped();
     void transactionRollsBackUnlessCommitted();
@@ -99,10 +102,14 @@ void TestDatabase::textColumnsRejectTooLongTexts_data() {
     QTest::addColumn<QString>("table");
     QTest::addColumn<QString>("column");
     QTest::addColumn<int>("width");
-    QTest::newRow("movement name") << u"出入库"_s << u"名称"_s << 50;
-    QTest::newRow("product name") << u"商品"_s << u"名称"_s << 100;
-    QTest::newRow("stocktaking unit") << u"盘点明细"_s << u"单位"_s << 10;
-    QTest::newRow("sale received amount") << u"订单"_s << u"实收"_s << 10;
+    // Every column the boxes and cuts take their widths from: the schema must agree.
+    for (const ColumnWidth::TextColumn& text : ColumnWidth::TextColumns) {
+        const QString table = QString::fromUtf16(text.table.data(), qsizetype(text.table.size()));
+        const QString column =
+            QString::fromUtf16(text.column.data(), qsizetype(text.column.size()));
+        QTest::addRow("%s.%s", qPrintable(table), qPrintable(column))
+            << table << column << text.width;
+    }
 }
 
 void TestDatabase::textColumnsRejectTooLongTexts() {
@@ -113,7 +120,43 @@ void TestDatabase::textColumnsRejectTooLongTexts() {
     const QString insert = u"INSERT INTO [" + table + u"] ([" + column + u"]) VALUES (?)";
     // Chinese characters count as one each, not as their bytes.
     shop.db().exec(insert, QString(width, u'烟'));
-    QVERIFY_THROWS_EXCEPTION(DbError, shop.db().exec(insert, QString(width + 1, u'烟')));
+    try {
+        shop.db().exec(insert, QString(width + 1, u'烟'));
+        QFAIL("stored");
+    } catch (const DbError& error) {
+        QCOMPARE(error.message(), column + u"最多"_s + QString::number(width) + u"个字"_s);
+    }
+}
+
+void TestDatabase::otherRefusalsReadInChinese_data() {
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<qint64>("value");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a text in a Currency column")
+        << u"INSERT INTO [商品] ([进价]) VALUES ('abc')"_s << qint64(0)
+        << u"商品表中有一项超出可保存的长度或范围"_s;
+    QTest::newRow("an overflowed number")
+        << u"INSERT INTO [商品] ([售价]) VALUES (?)"_s
+        << Decimal::read(u"99999999999999999999"_s).units() << u"数值超出可保存的范围"_s;
+}
+
+void TestDatabase::otherRefusalsReadInChinese() {
+    QFETCH(QString, sql);
+    QFETCH(qint64, value);
+    QFETCH(QString, message);
+    TempShop shop;
+    try {
+        if (sql.contains(u'?'))
+            shop.db().exec(sql, Decimal::fromUnits(value));
+        else
+            shop.db().exec(sql);
+        QFAIL("stored");
+    } catch (const DbError& error) {
+        QCOMPARE(error.message(), message);
+    }
+    Statement count = shop.db().prepare(u"SELECT count(*) FROM [商品]");
+    count.next();
+    QCOMPARE(count.integer(0), qint64(5));
 }
 
 void TestDatabase::currencyIsExactThroughSums() {

@@ -15,7 +15,8 @@ private Q_SLOTS:
     void plainText();
     void lineAmount_data();
     void lineAmount();
-    void saturatesInsteadOfWrapping();
+    void overflowSticks_data();
+    void overflowSticks();
 };
 
 void TestDecimal::readsNumberAtStartOfText_data() {
@@ -33,7 +34,11 @@ void TestDecimal::readsNumberAtStartOfText_data() {
     QTest::newRow("fifth decimal rounds half up") << u"0.00005"_s << qint64(1);
     QTest::newRow("fifth decimal below half") << u"0.00004999"_s << qint64(0);
     QTest::newRow("negative rounds away from zero") << u"-0.00005"_s << qint64(-1);
-    QTest::newRow("full-width digit is not a digit") << u"３"_s << qint64(0);
+    QTest::newRow("full-width digits") << u"４５"_s << qint64(450000);
+    QTest::newRow("full-width point") << u"１．５"_s << qint64(15000);
+    QTest::newRow("full-width sign") << u"－２"_s << qint64(-20000);
+    QTest::newRow("ideographic space is a blank") << u"\u3000１\u30002"_s << qint64(120000);
+    QTest::newRow("full-width letter ends") << u"３Ｘ"_s << qint64(30000);
     QTest::newRow("percent sign ends") << u"90%"_s << qint64(900000);
 }
 
@@ -106,12 +111,38 @@ void TestDecimal::lineAmount() {
     QCOMPARE(product.moneyText(), amount);
 }
 
-void TestDecimal::saturatesInsteadOfWrapping() {
-    const Decimal huge = Decimal::read(u"99999999999999999999999"_s);
-    QVERIFY(huge > Decimal::fromInt(0));
-    QVERIFY(huge + huge > Decimal::fromInt(0));
-    QVERIFY(-huge - huge < Decimal::fromInt(0));
-    QVERIFY(Decimal::roundedProduct({huge, huge, -huge}, 2) < Decimal::fromInt(0));
+void TestDecimal::overflowSticks_data() {
+    QTest::addColumn<qint64>("units");
+    QTest::addColumn<bool>("overflowed");
+    QTest::addColumn<int>("sign");
+    const Decimal huge = Decimal::read(u"99999999999999999999"_s);
+    const Decimal largest = Decimal::read(u"922337203685477"_s);
+    const Decimal one = Decimal::fromInt(1);
+    QTest::newRow("largest whole number fits") << largest.units() << false << 1;
+    QTest::newRow("its negative fits") << (-largest).units() << false << -1;
+    QTest::newRow("one more overflows") << Decimal::read(u"922337203685478"_s).units() << true << 1;
+    QTest::newRow("30 digits overflow")
+        << Decimal::read(u"123456789012345678901234567890"_s).units() << true << 1;
+    QTest::newRow("a negative one overflows")
+        << Decimal::read(u"-99999999999999999999"_s).units() << true << -1;
+    QTest::newRow("stock less a huge quantity")
+        << (Decimal::fromInt(88) - huge).units() << true << -1;
+    QTest::newRow("no way back by adding") << (huge - one).units() << true << 1;
+    QTest::newRow("sum past the end") << (largest + largest).units() << true << 1;
+    QTest::newRow("product with an overflowed factor")
+        << Decimal::roundedProduct({Decimal(), huge}, 2).units() << true << 1;
+    QTest::newRow("product past the end")
+        << Decimal::roundedProduct({largest, largest, -one}, 2).units() << true << -1;
+    QTest::newRow("rounding keeps it") << huge.rounded(2).units() << true << 1;
+}
+
+void TestDecimal::overflowSticks() {
+    QFETCH(qint64, units);
+    QFETCH(bool, overflowed);
+    QFETCH(int, sign);
+    const Decimal value = Decimal::fromUnits(units);
+    QCOMPARE(value.overflowed(), overflowed);
+    QCOMPARE(value > Decimal() ? 1 : -1, sign);
 }
 
 QTEST_APPLESS_MAIN(TestDecimal)

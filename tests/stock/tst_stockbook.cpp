@@ -147,20 +147,22 @@ void TestStockBook::refusedSavesStoreNothing_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("trigger"); // a failure injected into the save
     QTest::addColumn<int>("result");      // -1: the save throws
+    QTest::addColumn<QString>("refusal"); // what it throws
     const int missing = int(StockBook::SaveResult::NameMissing);
-    const int tooLarge = int(StockBook::SaveResult::TooLarge);
-    QTest::newRow("name edited after the pick") << u"name"_s << u"中华"_s << QString() << missing;
-    QTest::newRow("nothing picked") << u"unpicked"_s << QString() << QString() << missing;
+    QTest::newRow("name edited after the pick")
+        << u"name"_s << u"中华"_s << QString() << missing << QString();
+    QTest::newRow("nothing picked")
+        << u"unpicked"_s << QString() << QString() << missing << QString();
     QTest::newRow("quantity beyond Currency")
-        << u"quantity"_s << u"9999999999999999"_s << QString() << tooLarge;
-    QTest::newRow("price beyond Currency")
-        << u"purchasePrice"_s << u"-99999999999999999"_s << QString() << tooLarge;
+        << u"quantity"_s << u"9999999999999999"_s << QString() << -1 << u"数量超出可保存的范围"_s;
+    QTest::newRow("price beyond Currency") << u"purchasePrice"_s << u"-99999999999999999"_s
+                                           << QString() << -1 << u"进价超出可保存的范围"_s;
     QTest::newRow("stock pushed beyond Currency")
-        << u"quantity"_s << u"922337203685470"_s << QString() << tooLarge;
+        << u"quantity"_s << u"922337203685470"_s << QString() << -1 << u"库存超出可保存的范围"_s;
     QTest::newRow("movement row fails after the product row")
-        << QString() << QString() << u"BEFORE INSERT ON [出入库]"_s << -1;
+        << QString() << QString() << u"BEFORE INSERT ON [出入库]"_s << -1 << u"injected"_s;
     QTest::newRow("stock fails after the prices")
-        << QString() << QString() << u"BEFORE UPDATE OF [库存] ON [商品]"_s << -1;
+        << QString() << QString() << u"BEFORE UPDATE OF [库存] ON [商品]"_s << -1 << u"injected"_s;
 }
 
 void TestStockBook::refusedSavesStoreNothing() {
@@ -168,6 +170,7 @@ void TestStockBook::refusedSavesStoreNothing() {
     QFETCH(QString, typed);
     QFETCH(QString, trigger);
     QFETCH(int, result);
+    QFETCH(QString, refusal);
     TempShop shop;
     StockBook stockBook(shop.db(), MovementKind::StockIn);
     StockEntry entry;
@@ -189,7 +192,7 @@ void TestStockBook::refusedSavesStoreNothing() {
         QCOMPARE(int(stockBook.save(entry)), result);
     } catch (const DbError& error) {
         QCOMPARE(result, -1);
-        QCOMPARE(error.message(), u"injected"_s);
+        QCOMPARE(error.message(), refusal);
     }
     QCOMPARE(ProductFixture::snapshot(shop.db()), before);
 }

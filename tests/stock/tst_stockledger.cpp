@@ -75,9 +75,7 @@ void TestStockLedger::booksInTheKindsDirection() {
     QFETCH(QString, stored);
     TempShop shop;
     StockLedger ledger(shop.db());
-    const std::optional<Decimal> after =
-        ledger.book(movement(u"M1"_s, productId, MovementKind(kind), 3));
-    QCOMPARE(after ? after->plainText() : u"none"_s, stockAfter);
+    ledger.book(movement(u"M1"_s, productId, MovementKind(kind), 3));
     QCOMPARE(stock(shop.db(), productId), stockAfter);
     QCOMPARE(row(shop.db(), u"M1"_s), stored);
 }

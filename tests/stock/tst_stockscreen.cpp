@@ -250,7 +250,10 @@ void TestStockScreen::refusedSaveStoresNothing_data() {
     QTest::newRow("name edited after the pick")
         << u"name"_s << u"中华"_s << QString() << u"该商品名称不存在！"_s;
     QTest::newRow("quantity too large") << u"quantity"_s << u"99999999999999999"_s << QString()
-                                        << u"保存失败：数量、价格、金额或库存超出可保存的范围。"_s;
+                                        << u"保存失败：数量超出可保存的范围"_s;
+    QTest::newRow("sale price too large")
+        << u"salePrice"_s << u"１２３４５６７８９０１２３４５６７"_s << QString()
+        << u"保存失败：售价超出可保存的范围"_s;
     QTest::newRow("the movement row fails half-way")
         << QString() << QString() << u"BEFORE INSERT ON [出入库]"_s << u"保存失败：disk full"_s;
 }

@@ -61,6 +61,7 @@ private Q_SLOTS:
     void listFilters();
     void productsSharingAnIdKeepTheirOwnStock();
     void countSetsStockAndRecordsIt();
+    void countIsOneTransaction_data();
     void countIsOneTransaction();
     void removedProductIsNotCounted();
     void recordsFindByNameAndRange_data();
@@ -150,13 +151,28 @@ void TestStocktakingBook::countSetsStockAndRecordsIt() {
     QCOMPARE(record.remark, u"破损"_s);
 }
 
+void TestStocktakingBook::countIsOneTransaction_data() {
+    QTest::addColumn<QString>("counted"); // the second count, as typed
+    QTest::addColumn<QString>("message");
+    QTest::newRow("its record row fails") << u"9"_s << u"no"_s;
+    QTest::newRow("its count is past Currency")
+        << u"99999999999999999999"_s << u"实际库存超出可保存的范围"_s;
+}
+
 void TestStocktakingBook::countIsOneTransaction() {
+    QFETCH(QString, counted);
+    QFETCH(QString, message);
     Shop shop;
     shop.shop.db().execScript(u"CREATE TRIGGER [拒绝] BEFORE INSERT ON [盘点明细] "
                               u"WHEN NEW.[编号] = 'A中华' BEGIN SELECT RAISE(ABORT, 'no'); END;");
-    QVERIFY_THROWS_EXCEPTION(
-        DbError,
-        shop.book.execute({shop.count(u"白沙"_s, 9), shop.count(u"中华"_s, 9)}, shop.today));
+    StockCount second = shop.count(u"中华"_s, 0);
+    second.counted = Decimal::read(counted);
+    try {
+        shop.book.execute({shop.count(u"白沙"_s, 9), second}, shop.today);
+        QFAIL("counted");
+    } catch (const DbError& error) {
+        QCOMPARE(error.message(), message);
+    }
     QCOMPARE(shop.stock(u"白沙"_s), Decimal::fromInt(3));
     QVERIFY(shop.records.find({}, shop.today, shop.today).records.isEmpty());
 }

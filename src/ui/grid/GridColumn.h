@@ -22,6 +22,8 @@ struct GridColumn {
     bool moveKeys = false;
     // The whole text is selected when the cell gets the focus (text-entry cells only).
     bool selectOnFocus = true;
+    // How many characters a text-entry cell takes: the column it is stored in.
+    std::optional<int> maxLength = std::nullopt;
     // A click on the cell selects its row (on grids with row selection).
     bool selectsRow = true;
 };

@@ -82,6 +82,8 @@ void RecordGrid::build(const GridDesign& design) {
             if (description.kind == GridColumn::Kind::TextEntry) {
                 cell.edit = new GridCellEdit(description.selectOnFocus, canvas);
                 cell.edit->setAlignment(description.alignment | Qt::AlignVCenter);
+                if (description.maxLength)
+                    cell.edit->setMaxLength(*description.maxLength);
                 connect(
                     cell.edit, &QLineEdit::textEdited, this,
                     [this, row, column](const QString& text) { userEdited(row, column, text); });

@@ -1,0 +1,2 @@
+list(APPEND VELLOR_GUI_SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/OneLineInput.cpp)
