@@ -9,6 +9,7 @@
 #include "data/DbError.h"
 #include "data/Decimal.h"
 #include "ui/Placed.h"
+#include "ui/PlacedButton.h"
 #include "ui/Twips.h"
 #include "ui/grid/RecordGrid.h"
 
@@ -36,14 +37,6 @@ QStringList fields(const Product& product) {
             product.remark};
 }
 
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
-                        const QRect& geometry) {
-    auto* button = placed<QPushButton>(parent, name, geometry, caption);
-    // Enter presses a focused button, so a product goes in with the keyboard alone.
-    button->setAutoDefault(true);
-    return button;
-}
-
 } // namespace
 
 ProductScreen::ProductScreen(AppContext& context, QWidget* parent)
@@ -66,7 +59,7 @@ ProductScreen::ProductScreen(AppContext& context, QWidget* parent)
 void ProductScreen::buildSearchBar() {
     m_searchText = placed<EntryField>(this, u"searchText"_s, Twips::rect(120, 135, 2655, 330));
     auto* button =
-        makeButton(this, u"searchButton"_s, u"查  询"_s, Twips::rect(2880, 105, 1095, 390));
+        placedButton(this, u"searchButton"_s, Twips::rect(2880, 105, 1095, 390), u"查  询"_s);
     auto* hint = new QLabel(u"可输入编号\\条码\\拼音\\商品中文名称\\生产厂家进行查询"_s, this);
     hint->setObjectName(u"hint"_s);
     hint->setStyleSheet(u"color: #FF0000;"_s);
@@ -133,9 +126,9 @@ void ProductScreen::buildEntryFrame() {
 }
 
 void ProductScreen::buildButtons() {
-    m_add = makeButton(this, u"add"_s, u"添  加"_s, Twips::rect(6720, 7155, 1215, 375));
-    m_save = makeButton(this, u"save"_s, u"保  存"_s, Twips::rect(8070, 7155, 1215, 375));
-    m_delete = makeButton(this, u"delete"_s, u"删  除"_s, Twips::rect(9420, 7155, 1215, 375));
+    m_add = placedButton(this, u"add"_s, Twips::rect(6720, 7155, 1215, 375), u"添  加"_s);
+    m_save = placedButton(this, u"save"_s, Twips::rect(8070, 7155, 1215, 375), u"保  存"_s);
+    m_delete = placedButton(this, u"delete"_s, Twips::rect(9420, 7155, 1215, 375), u"删  除"_s);
     connect(m_add, &QPushButton::clicked, this, &ProductScreen::add);
     connect(m_save, &QPushButton::clicked, this, &ProductScreen::save);
     connect(m_delete, &QPushButton::clicked, this, &ProductScreen::remove);

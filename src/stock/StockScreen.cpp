@@ -7,6 +7,7 @@
 #include "data/DbError.h"
 #include "data/Decimal.h"
 #include "ui/Placed.h"
+#include "ui/PlacedButton.h"
 #include "ui/Twips.h"
 #include "ui/grid/RecordGrid.h"
 
@@ -73,14 +74,6 @@ QLineEdit* box(QWidget* parent, const QString& name, const QString& caption, int
     return edit;
 }
 
-QPushButton* button(QWidget* parent, const QString& name, const QString& caption,
-                    const QRect& geometry) {
-    auto* result = placed<QPushButton>(parent, name, geometry, caption);
-    // Enter presses a focused button, so the walk through the boxes ends in a save.
-    result->setAutoDefault(true);
-    return result;
-}
-
 } // namespace
 
 StockScreen::StockScreen(AppContext& context, const QString& movementKind, QWidget* parent)
@@ -137,9 +130,9 @@ void StockScreen::buildEntryFrame(const QString& caption) {
                        u"<a href=\"products\" style=\"color: #0000FF\">商品名称维护</a>"_s);
     connect(link, &QLabel::linkActivated, this, &StockScreen::productMaintenanceWanted);
 
-    m_save = button(frame, u"save"_s, u"保  存"_s, Twips::rect(8880, 330, 1215, 375));
-    m_delete = button(frame, u"delete"_s, u"删  除"_s, Twips::rect(8880, 750, 1215, 375));
-    m_clear = button(frame, u"clear"_s, u"清  空"_s, Twips::rect(8880, 1170, 1215, 375));
+    m_save = placedButton(frame, u"save"_s, Twips::rect(8880, 330, 1215, 375), u"保  存"_s);
+    m_delete = placedButton(frame, u"delete"_s, Twips::rect(8880, 750, 1215, 375), u"删  除"_s);
+    m_clear = placedButton(frame, u"clear"_s, Twips::rect(8880, 1170, 1215, 375), u"清  空"_s);
     m_delete->setEnabled(false);
     connect(m_save, &QPushButton::clicked, this, &StockScreen::save);
     connect(m_delete, &QPushButton::clicked, this, &StockScreen::remove);
@@ -153,7 +146,8 @@ void StockScreen::buildQueryFrame(const QString& caption) {
     m_filter->setMaxLength(ColumnWidth::of(u"出入库", u"名称"));
     m_from = box(frame, u"fromDate"_s, u"日期"_s, 3540, 300, 1200);
     m_to = box(frame, u"toDate"_s, u"至"_s, 5340, 300, 1200);
-    auto* search = button(frame, u"queryButton"_s, u"查  询"_s, Twips::rect(6780, 262, 1215, 375));
+    auto* search =
+        placedButton(frame, u"queryButton"_s, Twips::rect(6780, 262, 1215, 375), u"查  询"_s);
     connect(search, &QPushButton::clicked, this, &StockScreen::query);
 }
 

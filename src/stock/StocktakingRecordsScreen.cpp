@@ -7,6 +7,7 @@
 #include "data/DateText.h"
 #include "data/DbError.h"
 #include "ui/Placed.h"
+#include "ui/PlacedButton.h"
 #include "ui/Twips.h"
 #include "ui/grid/RecordGrid.h"
 
@@ -51,9 +52,7 @@ void StocktakingRecordsScreen::buildFilter() {
     m_from = placed<EntryField>(frame, u"Text3"_s, Twips::rect(3960, 180, 1440, 330));
     label(u"至"_s, 5520, 300);
     m_to = placed<EntryField>(frame, u"Text4"_s, Twips::rect(5820, 180, 1440, 330));
-    auto* button =
-        placed<QPushButton>(frame, u"query"_s, Twips::rect(7560, 150, 1215, 375), u"查  询"_s);
-    button->setAutoDefault(true);
+    auto* button = placedButton(frame, u"query"_s, Twips::rect(7560, 150, 1215, 375), u"查  询"_s);
     for (EntryField* box : {m_name, m_from, m_to})
         connect(box, &EntryField::enterPressed, this, &StocktakingRecordsScreen::query);
     connect(button, &QPushButton::clicked, this, &StocktakingRecordsScreen::query);

@@ -7,6 +7,7 @@
 #include "data/DbError.h"
 #include "data/Decimal.h"
 #include "ui/Placed.h"
+#include "ui/PlacedButton.h"
 #include "ui/Twips.h"
 #include "ui/grid/RecordGrid.h"
 
@@ -42,14 +43,6 @@ QPixmap checkMarkPicture(QSize size) {
         {box.right(), box.top()},
     });
     return picture;
-}
-
-QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption,
-                        const QRect& geometry) {
-    auto* button = placed<QPushButton>(parent, name, geometry, caption);
-    // Enter presses a focused button, so the screen works with the keyboard alone.
-    button->setAutoDefault(true);
-    return button;
 }
 
 } // namespace
@@ -89,7 +82,7 @@ void StocktakingScreen::buildFilter() {
     m_showZero = placed<QCheckBox>(frame, u"Check1"_s, Twips::rect(5940, 180, 2100, 330),
                                    u"显示库存为零商品"_s);
     m_showZero->setChecked(true);
-    m_query = makeButton(frame, u"query"_s, u"查  询"_s, Twips::rect(8280, 150, 1215, 375));
+    m_query = placedButton(frame, u"query"_s, Twips::rect(8280, 150, 1215, 375), u"查  询"_s);
     connect(m_name, &EntryField::enterPressed, this, &StocktakingScreen::query);
     connect(m_number, &EntryField::enterPressed, this, &StocktakingScreen::query);
     connect(m_showZero, &QCheckBox::clicked, this, &StocktakingScreen::query);
@@ -142,10 +135,10 @@ void StocktakingScreen::buildGrid() {
 }
 
 void StocktakingScreen::buildButtons() {
-    m_execute = makeButton(this, u"execute"_s, u"执行盘点"_s, Twips::rect(5160, 6720, 1335, 420));
-    m_delete = makeButton(this, u"delete"_s, u"删  除"_s, Twips::rect(6600, 6720, 1215, 420));
+    m_execute = placedButton(this, u"execute"_s, Twips::rect(5160, 6720, 1335, 420), u"执行盘点"_s);
+    m_delete = placedButton(this, u"delete"_s, Twips::rect(6600, 6720, 1215, 420), u"删  除"_s);
     m_records =
-        makeButton(this, u"records"_s, u"库存盘点记录"_s, Twips::rect(7920, 6720, 1755, 420));
+        placedButton(this, u"records"_s, Twips::rect(7920, 6720, 1755, 420), u"库存盘点记录"_s);
     m_delete->setEnabled(false);
     connect(m_execute, &QPushButton::clicked, this, &StocktakingScreen::execute);
     connect(m_delete, &QPushButton::clicked, this, &StocktakingScreen::remove);
