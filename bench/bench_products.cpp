@@ -3,7 +3,7 @@
 // Two more rows list everything: 10,000 products, and 100,000 refused as too many.
 #include "base/AppContext.h"
 #include "catalogue/ProductCatalogue.h"
-#include "catalogue/ProductScreen.h"
+#include "catalogue/gui/ProductScreen.h"
 #include "data/Transaction.h"
 #include "support/FakePlatform.h"
 #include "support/TempShop.h"

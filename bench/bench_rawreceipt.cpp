@@ -1,4 +1,3 @@
-#include "app/DesktopPlatform.h"
 #include "app/MainWindow.h"
 #include "app/StandardScreens.h"
 #include "base/AppContext.h"
@@ -6,6 +5,7 @@
 #include "checkout/ReceiptDriveBook.h"
 #include "support/FakePlatform.h"
 #include "support/TempShop.h"
+#include "system/DesktopPlatform.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

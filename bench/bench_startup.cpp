@@ -1,9 +1,9 @@
 // Start-up to the login window shown (fresh and existing database), and the daily backup of a
 // shop with a million stock movements.
-#include "app/DailyBackup.h"
 #include "app/LoginWindow.h"
-#include "app/StartUp.h"
 #include "data/Transaction.h"
+#include "shopfile/DailyBackup.h"
+#include "shopfile/StartUp.h"
 #include "support/FakePlatform.h"
 #include "support/TempShop.h"
 

@@ -1,7 +1,7 @@
 #include "base/AppContext.h"
 #include "checkout/ProductFixture.h"
 #include "stock/StockBook.h"
-#include "stock/StockScreen.h"
+#include "stock/gui/StockScreen.h"
 #include "support/FakePlatform.h"
 #include "support/TempShop.h"
 

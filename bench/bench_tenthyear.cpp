@@ -2,14 +2,14 @@
 // 100 sales saved, the history of a year, the backup at exit - run in a process of its own
 // today's way and the current way, side by side: the backup, the peak resident memory and the
 // log left behind.
-#include "app/DailyBackup.h"
 #include "catalogue/ProductCatalogue.h"
 #include "checkout/ProductFixture.h"
 #include "checkout/Sale.h"
 #include "checkout/SaleBook.h"
 #include "data/Schema.h"
-#include "data/TemplateDatabase.h"
 #include "data/Transaction.h"
+#include "shopfile/DailyBackup.h"
+#include "shopfile/TemplateDatabase.h"
 
 #include <QCoreApplication>
 #include <QDir>

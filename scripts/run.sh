@@ -3,5 +3,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-scripts/build.sh
-exec "${BUILD_DIR:-build}/src/vellor"
+scripts/build.sh -DBUILD_TESTING=OFF
+exec "${BUILD_DIR:-build}/src/app/vellor"

@@ -2,14 +2,14 @@
 
 #include "app/AboutBox.h"
 #include "app/ChildPlacement.h"
-#include "app/DailyBackup.h"
-#include "app/DataFolder.h"
-#include "app/QuietCheckpoint.h"
-#include "app/ShortcutPriority.h"
 #include "app/ToolStripButton.h"
 #include "base/AppContext.h"
 #include "base/Platform.h"
-#include "checkout/TillPrinter.h"
+#include "checkout/gui/TillPrinter.h"
+#include "shopfile/DailyBackup.h"
+#include "shopfile/DataFolder.h"
+#include "shopfile/QuietCheckpoint.h"
+#include "ui/ShortcutPriority.h"
 #include "ui/Twips.h"
 
 #include <QApplication>

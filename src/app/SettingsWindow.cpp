@@ -5,7 +5,7 @@
 #include "base/AppContext.h"
 #include "base/Platform.h"
 #include "checkout/ReceiptDriveBook.h"
-#include "checkout/TillPrinter.h"
+#include "checkout/gui/TillPrinter.h"
 #include "data/ColumnWidth.h"
 #include "data/DbError.h"
 #include "data/Decimal.h"

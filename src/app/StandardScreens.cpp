@@ -3,13 +3,13 @@
 #include "app/ShowWatch.h"
 #include "base/AppContext.h"
 #include "base/SettingsSource.h"
-#include "catalogue/ProductScreen.h"
-#include "checkout/SalesScreen.h"
-#include "checkout/TillPrinter.h"
-#include "reports/ReportScreen.h"
-#include "stock/StockScreen.h"
-#include "stock/StocktakingRecordsScreen.h"
-#include "stock/StocktakingScreen.h"
+#include "catalogue/gui/ProductScreen.h"
+#include "checkout/gui/SalesScreen.h"
+#include "checkout/gui/TillPrinter.h"
+#include "reports/gui/ReportScreen.h"
+#include "stock/gui/StockScreen.h"
+#include "stock/gui/StocktakingRecordsScreen.h"
+#include "stock/gui/StocktakingScreen.h"
 
 using namespace Qt::Literals::StringLiterals;
 

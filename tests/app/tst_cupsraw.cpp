@@ -1,6 +1,6 @@
-#include "app/DesktopPlatform.h"
 #include "checkout/EscPosReceipt.h"
 #include "support/EscPosReader.h"
+#include "system/DesktopPlatform.h"
 
 #include <QFileInfo>
 #include <QProcess>

@@ -1,7 +1,7 @@
-#include "app/AtomicReplace.h"
-#include "app/DailyBackup.h"
 #include "data/Schema.h"
 #include "data/Transaction.h"
+#include "shopfile/AtomicReplace.h"
+#include "shopfile/DailyBackup.h"
 #include "support/BulkMovements.h"
 #include "support/TempShop.h"
 

@@ -1,4 +1,3 @@
-#include "app/KeyboardButtons.h"
 #include "app/LoginWindow.h"
 #include "app/MainWindow.h"
 #include "app/SettingsWindow.h"
@@ -6,6 +5,7 @@
 #include "base/AppContext.h"
 #include "support/FakePlatform.h"
 #include "support/TempShop.h"
+#include "ui/KeyboardButtons.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,4 +1,3 @@
-#include "app/DesktopPlatform.h"
 #include "app/MainWindow.h"
 #include "app/SettingsWindow.h"
 #include "app/StandardScreens.h"
@@ -7,6 +6,7 @@
 #include "support/EscPosReader.h"
 #include "support/FakePlatform.h"
 #include "support/TempShop.h"
+#include "system/DesktopPlatform.h"
 
 #include <QApplication>
 #include <QCheckBox>

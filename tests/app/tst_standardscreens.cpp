@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
 #include "app/StandardScreens.h"
 #include "base/AppContext.h"
-#include "checkout/SalesScreen.h"
+#include "checkout/gui/SalesScreen.h"
 #include "data/Schema.h"
 #include "support/FakePlatform.h"
 #include "support/TempShop.h"

@@ -1,6 +1,6 @@
-#include "app/DataFolder.h"
-#include "app/StartUp.h"
 #include "data/Schema.h"
+#include "shopfile/DataFolder.h"
+#include "shopfile/StartUp.h"
 
 #include <QCryptographicHash>
 #include <QDir>

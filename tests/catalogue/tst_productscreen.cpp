@@ -1,11 +1,11 @@
 #include "base/AppContext.h"
-#include "catalogue/EntryField.h"
 #include "catalogue/ProductBook.h"
-#include "catalogue/ProductScreen.h"
+#include "catalogue/gui/ProductScreen.h"
 #include "data/DateText.h"
 #include "data/Transaction.h"
 #include "support/FakePlatform.h"
 #include "support/TempShop.h"
+#include "ui/EntryField.h"
 #include "ui/Twips.h"
 #include "ui/grid/RecordGrid.h"
 

@@ -2,7 +2,7 @@
 
 #include "base/AppContext.h"
 #include "base/SettingsSource.h"
-#include "checkout/SalesScreen.h"
+#include "checkout/gui/SalesScreen.h"
 #include "support/FakePlatform.h"
 #include "support/TempShop.h"
 

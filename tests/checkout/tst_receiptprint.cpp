@@ -1,5 +1,5 @@
-#include "checkout/ReceiptPrinter.h"
 #include "checkout/ReceiptSale.h"
+#include "checkout/gui/ReceiptPrinter.h"
 #include "data/SettingsRow.h"
 #include "support/FakePlatform.h"
 

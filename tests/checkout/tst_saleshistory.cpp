@@ -1,6 +1,6 @@
-#include "checkout/HistoryPanel.h"
 #include "checkout/ProductFixture.h"
 #include "checkout/ScreenFixture.h"
+#include "checkout/gui/HistoryPanel.h"
 #include "ui/Twips.h"
 
 #include <QSignalSpy>

@@ -1,7 +1,7 @@
 #include "support/TempShop.h"
 
 #include "data/Schema.h"
-#include "data/TemplateDatabase.h"
+#include "shopfile/TemplateDatabase.h"
 
 #include <QTest>
 

@@ -1,6 +1,6 @@
 #include "base/AppContext.h"
 #include "catalogue/Pinyin.h"
-#include "catalogue/ProductScreen.h"
+#include "catalogue/gui/ProductScreen.h"
 #include "support/FakePlatform.h"
 #include "support/TempShop.h"
 #include "ui/OneLineInput.h"

@@ -1,0 +1,50 @@
+#include "app/LoginWindow.h"
+#include "app/MainWindow.h"
+#include "app/StandardScreens.h"
+#include "base/AppContext.h"
+#include "shopfile/StartUp.h"
+#include "system/DesktopPlatform.h"
+#include "ui/KeyboardButtons.h"
+#include "ui/OneLineInput.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include <memory>
+
+using namespace Qt::Literals::StringLiterals;
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    // Without an explicit CJK face Qt may pick Japanese glyph shapes for Chinese text.
+    application.setFont(QFont(u"WenQuanYi Micro Hei"_s, 9));
+    OneLineInput oneLineInput;
+    application.installEventFilter(&oneLineInput);
+    // Standard buttons of message boxes read 确定, 是, 否.
+    QTranslator qtTranslations;
+    if (qtTranslations.load(QLocale(QLocale::Chinese, QLocale::China), u"qtbase"_s, u"_"_s,
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        application.installTranslator(&qtTranslations);
+
+    KeyboardButtons keyboardButtons;
+    DesktopPlatform platform;
+    StartUpResult started = StartUp::run(platform.driveDRoot(), platform.driveCRoot());
+    if (!started.database) {
+        platform.inform(nullptr, started.error);
+        return 1;
+    }
+    AppContext context{*started.database, platform, started.dataFolder};
+
+    LoginWindow login(platform, started.storedPassword);
+    std::unique_ptr<MainWindow> mainWindow;
+    QObject::connect(&login, &LoginWindow::cancelled, &application, &QApplication::quit);
+    QObject::connect(&login, &LoginWindow::loggedIn, &application, [&] {
+        mainWindow = std::make_unique<MainWindow>(context, standardScreens());
+        mainWindow->show();
+    });
+    login.show();
+    return application.exec();
+}

@@ -1,0 +1,340 @@
+#include "checkout/gui/SalesScreen.h"
+
+#include "base/AppContext.h"
+#include "base/Platform.h"
+#include "base/SettingsBook.h"
+#include "base/SettingsSource.h"
+#include "checkout/gui/CartView.h"
+#include "checkout/gui/HistoryPanel.h"
+#include "checkout/gui/ProductPicker.h"
+#include "data/DateText.h"
+#include "data/DbError.h"
+#include "ui/Twips.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QShortcut>
+#include <QStyle>
+#include <QTimer>
+#include <QToolButton>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QLabel* label(const QString& text, QWidget* parent, const QRect& geometry, int points = 0,
+              bool bold = false) {
+    auto* result = new QLabel(text, parent);
+    result->setGeometry(geometry);
+    if (points > 0 || bold) {
+        QFont font = result->font();
+        if (points > 0)
+            font.setPointSize(points);
+        font.setBold(bold);
+        result->setFont(font);
+    }
+    return result;
+}
+
+QPixmap savedMarkPicture(QSize size) {
+    QPixmap picture(size);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(0xD0, 0x20, 0x20), 4));
+    painter.drawRoundedRect(QRectF(picture.rect()).adjusted(3, 3, -3, -3), 12, 12);
+    QFont font = painter.font();
+    font.setPixelSize(size.height() / 2);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.drawText(picture.rect(), Qt::AlignCenter, u"已保存"_s);
+    return picture;
+}
+
+} // namespace
+
+SalesScreen::SalesScreen(AppContext& context, SettingsSource& settings, QWidget* parent)
+    : QWidget(parent)
+    , m_context(context)
+    , m_settings(settings)
+    , m_book(context.database)
+    , m_picker(new ProductPicker(context.database, this))
+    , m_history(new HistoryPanel(m_book, context.platform, this))
+    , m_cartView(new CartView(m_sale.cart, this)) {
+    setObjectName(u"salesScreen"_s);
+    setWindowTitle(u"销售管理"_s);
+    setFixedSize(Twips::size(Width, Height));
+    m_cartView->move(Twips::px(3720), Twips::px(360));
+    buildSaleHeader();
+    buildTotals();
+    buildButtons();
+    buildKeys();
+
+    connect(m_picker, &ProductPicker::picked, this, &SalesScreen::addProduct);
+    connect(m_picker, &ProductPicker::pickListPressed, m_history, &HistoryPanel::hideMenu);
+    connect(m_history, &HistoryPanel::saleChosen, this, &SalesScreen::showSale);
+    connect(m_history, &HistoryPanel::deleteChosen, this, &SalesScreen::deleteSale);
+    connect(m_cartView, &CartView::cartEdited, this, &SalesScreen::showTotals);
+    connect(m_cartView, &CartView::rowSelected, this, [this] { m_deleteButton->setEnabled(true); });
+    connect(m_cartView, &CartView::pressed, m_history, &HistoryPanel::hideMenu);
+
+    m_picker->reset();
+    m_history->setRange(DateText::monthBack(today()), today());
+    m_history->query();
+    try {
+        m_picker->setBarcodeMode(SettingsBook(context.database).barcodeMode());
+    } catch (const DbError&) {
+        // without a readable settings row the screen starts in search mode
+    }
+    newSale();
+}
+
+void SalesScreen::buildSaleHeader() {
+    label(u"编号："_s, this, Twips::rect(3720, 60, 540, 240), 9, true);
+    m_saleNumberLabel = label(QString(), this, Twips::rect(4260, 60, 1300, 240), 9, true);
+    m_saleNumberLabel->setObjectName(u"saleNumber"_s);
+    label(u"日期："_s, this, Twips::rect(5580, 60, 540, 240), 9, true);
+    m_saleDateLabel = label(QString(), this, Twips::rect(6120, 60, 1300, 240), 9, true);
+    m_saleDateLabel->setObjectName(u"saleDate"_s);
+}
+
+void SalesScreen::buildTotals() {
+    auto* frame = new QFrame(this);
+    frame->setFrameShape(QFrame::StyledPanel);
+    frame->setGeometry(Twips::rect(3840, 6420, 3195, 1275));
+    label(u"￥:"_s, frame, Twips::rect(120, 90, 600, 600), 24, true);
+    m_total = label(u"0.00"_s, frame, Twips::rect(720, 90, 2400, 600), 24, true);
+    m_total->setObjectName(u"total"_s);
+    label(u"优惠(￥):"_s, frame, Twips::rect(120, 840, 1200, 330));
+    m_discountGiven = label(u"0.00"_s, frame, Twips::rect(1320, 840, 1800, 330));
+    m_discountGiven->setObjectName(u"discountGiven"_s);
+
+    label(u"实收"_s, this, Twips::rect(7140, 6600, 780, 405), 15, true);
+    m_received = new QLineEdit(this);
+    m_received->setObjectName(u"received"_s);
+    m_received->setGeometry(Twips::rect(7920, 6600, 1215, 405));
+    QFont amountFont = m_received->font();
+    amountFont.setPointSize(15);
+    amountFont.setBold(true);
+    m_received->setFont(amountFont);
+    m_received->setMaxLength(ReceivedWidth);
+    m_received->installEventFilter(this);
+    connect(m_received, &QLineEdit::textChanged, this, &SalesScreen::receivedChanged);
+
+    label(u"找零"_s, this, Twips::rect(7140, 7200, 780, 375), 15, true);
+    m_change = label(QString(), this, Twips::rect(7920, 7200, 1215, 375), 15, true);
+    m_change->setObjectName(u"change"_s);
+    m_change->setAutoFillBackground(true);
+    QPalette palette = m_change->palette();
+    palette.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xC0));
+    m_change->setPalette(palette);
+
+    label(u"F9:添加  F12:保存  F10:修改数量  F11:修改折扣"_s, this,
+          Twips::rect(9480, 7530, 3915, 240));
+    m_savedMark = new QLabel(this);
+    m_savedMark->setObjectName(u"savedMark"_s);
+    m_savedMark->setGeometry(Twips::rect(7200, 2400, 2400, 1200));
+    m_savedMark->setPixmap(savedMarkPicture(m_savedMark->size()));
+    m_savedMark->hide();
+    m_savedMarkTimer = new QTimer(this);
+    m_savedMarkTimer->setSingleShot(true);
+    m_savedMarkTimer->setInterval(SavedMarkMilliseconds);
+    connect(m_savedMarkTimer, &QTimer::timeout, m_savedMark, &QWidget::hide);
+}
+
+void SalesScreen::buildButtons() {
+    struct Design {
+        QString caption;
+        QString name;
+        QStyle::StandardPixmap picture;
+        int left;
+        int width;
+        void (SalesScreen::*action)();
+    };
+    const Design designs[] = {
+        {u"添加(F9)"_s, u"newButton"_s, QStyle::SP_FileIcon, 9480, 975, &SalesScreen::newSale},
+        {u"保存(F12)"_s, u"saveButton"_s, QStyle::SP_DialogSaveButton, 10500, 975,
+         &SalesScreen::saveSale},
+        {u"删  除"_s, u"deleteButton"_s, QStyle::SP_TrashIcon, 11520, 915,
+         &SalesScreen::deleteLine},
+        {u"打印(F4)"_s, u"printButton"_s, QStyle::SP_FileDialogDetailedView, 12480, 915,
+         &SalesScreen::printReceipt},
+    };
+    for (const Design& design : designs) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(design.name);
+        button->setText(design.caption);
+        button->setIcon(style()->standardIcon(design.picture));
+        button->setIconSize(QSize(24, 24));
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setGeometry(Twips::rect(design.left, 6600, design.width, 855));
+        connect(button, &QToolButton::clicked, this, design.action);
+        if (design.action == &SalesScreen::newSale)
+            m_newButton = button;
+        else if (design.action == &SalesScreen::deleteLine)
+            m_deleteButton = button;
+    }
+}
+
+void SalesScreen::buildKeys() {
+    const std::pair<Qt::Key, std::function<void()>> keys[] = {
+        {Qt::Key_F4, [this] { printReceipt(); }},
+        {Qt::Key_F9, [this] { newSale(); }},
+        {Qt::Key_F10, [this] { m_cartView->focusTopCell(CartView::Quantity); }},
+        {Qt::Key_F11, [this] { m_cartView->focusTopCell(CartView::Discount); }},
+        {Qt::Key_F12, [this] { saveSale(); }},
+    };
+    for (const auto& [key, action] : keys) {
+        auto* shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, action);
+    }
+}
+
+QDate SalesScreen::today() const {
+    return m_context.platform.now().date();
+}
+
+void SalesScreen::newSale() {
+    const QDate day = today();
+    try {
+        const std::optional<QString> number = m_book.nextSaleNumber(day);
+        if (!number) {
+            m_context.platform.inform(this, u"今天已有%1单销售，单号已用完，不能再开新单。"_s.arg(
+                                                SaleBook::MaxSalesPerDay));
+            return;
+        }
+        m_sale.number = *number;
+    } catch (const DbError& error) {
+        m_context.platform.inform(this, u"读取销售单号失败："_s + error.message());
+        return;
+    }
+    m_sale.date = day;
+    showSaleHeader();
+    m_sale.cart.clear();
+    m_cartView->refill();
+    m_cartView->resetSelection();
+    m_received->clear();
+    m_change->clear();
+    showTotals();
+    m_picker->focusBox();
+    m_deleteButton->setEnabled(false);
+}
+
+void SalesScreen::saveSale() {
+    try {
+        m_book.save(m_sale);
+    } catch (const DbError& error) {
+        m_context.platform.inform(this, u"保存失败："_s + error.message());
+        return;
+    }
+    m_history->setRange(today(), today());
+    m_history->query();
+    m_savedMark->show();
+    m_savedMark->raise();
+    m_savedMarkTimer->start();
+    m_received->setFocus();
+    if (m_settings.currentSettings().autoPrint == u"1")
+        Q_EMIT printRequested(receiptSale());
+}
+
+void SalesScreen::printReceipt() {
+    Q_EMIT printRequested(receiptSale());
+}
+
+ReceiptSale SalesScreen::receiptSale() const {
+    return ReceiptSale::of(m_sale);
+}
+
+void SalesScreen::addProduct(const PickEntry& product) {
+    m_sale.cart.addProduct(product);
+    m_cartView->refill();
+    showTotals();
+    m_picker->reset();
+}
+
+void SalesScreen::deleteLine() {
+    if (const std::optional<int> line = m_cartView->selectedLine())
+        m_sale.cart.removeLine(*line);
+    m_cartView->refill();
+    m_cartView->resetSelection();
+    m_deleteButton->setEnabled(false);
+    showTotals();
+}
+
+void SalesScreen::showSale(const SaleSummary& stored) {
+    try {
+        m_sale.cart = m_book.load(stored.number);
+    } catch (const DbError& error) {
+        // An empty cart under the stored number would replace the stored lines on F12.
+        m_context.platform.inform(this, u"读取销售记录失败："_s + error.message());
+        return;
+    }
+    m_sale.number = stored.number;
+    if (stored.date.isValid())
+        m_sale.date = stored.date;
+    showSaleHeader();
+    m_cartView->refill();
+    m_cartView->resetSelection();
+    showTotals();
+    m_deleteButton->setEnabled(false);
+    m_received->clear();
+    m_change->clear();
+}
+
+void SalesScreen::deleteSale() {
+    if (!m_context.platform.askYesNo(this, u"该数据删除后将不能恢复，确认删除吗？"_s))
+        return;
+    try {
+        m_book.remove(m_sale.number);
+    } catch (const DbError& error) {
+        m_context.platform.inform(this, u"保存失败："_s + error.message());
+        return;
+    }
+    m_history->query();
+    newSale();
+}
+
+void SalesScreen::showSaleHeader() {
+    m_saleNumberLabel->setText(m_sale.number);
+    m_saleDateLabel->setText(DateText::format(m_sale.date));
+}
+
+void SalesScreen::showTotals() {
+    const Cart::Totals totals = m_sale.cart.totals();
+    m_total->setText(totals.total.moneyText());
+    m_discountGiven->setText(totals.discountGiven.moneyText());
+}
+
+void SalesScreen::receivedChanged(const QString& text) {
+    m_sale.receive(text);
+    m_change->setText(m_sale.changeText());
+}
+
+void SalesScreen::closeEvent(QCloseEvent* event) {
+    try {
+        SettingsBook(m_context.database).saveBarcodeMode(m_picker->barcodeMode());
+    } catch (const DbError& error) {
+        m_context.platform.inform(this, u"保存失败："_s + error.message());
+    }
+    QWidget::closeEvent(event);
+}
+
+void SalesScreen::mousePressEvent(QMouseEvent* event) {
+    m_history->hideMenu();
+    QWidget::mousePressEvent(event);
+}
+
+bool SalesScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_received || event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    m_newButton->setFocus();
+    return true;
+}

@@ -1,0 +1,29 @@
+#include "shopfile/TemplateDatabase.h"
+
+#include <QFile>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace TemplateDatabase {
+
+bool writeTo(const QString& path, QString* error) {
+    QFile source(u":/template.dat"_s);
+    if (!source.open(QIODevice::ReadOnly)) {
+        *error = source.errorString();
+        return false;
+    }
+    const QByteArray bytes = source.readAll();
+    QFile target(path);
+    // NewOnly: a file that appeared meanwhile is left alone, never overwritten.
+    if (!target.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
+        target.write(bytes) != bytes.size() || !target.flush()) {
+        *error = target.errorString();
+        target.close();
+        if (target.exists() && target.size() != bytes.size())
+            target.remove();
+        return false;
+    }
+    return true;
+}
+
+} // namespace TemplateDatabase

@@ -1,7 +1,0 @@
-list(APPEND VELLOR_CORE_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/GridGeometry.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/GridState.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/RecordStore.cpp)
-list(APPEND VELLOR_GUI_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/GridCellEdit.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/RecordGrid.cpp)

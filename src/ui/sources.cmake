@@ -1,2 +1,0 @@
-list(APPEND VELLOR_GUI_SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/OneLineInput.cpp)
