@@ -9,7 +9,6 @@
 #include "shopfile/DailyBackup.h"
 #include "shopfile/DataFolder.h"
 #include "shopfile/QuietCheckpoint.h"
-#include "ui/ShortcutPriority.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -70,7 +69,6 @@ MainWindow::MainWindow(AppContext& context, ScreenRegistry screens, QWidget* par
     layout->addWidget(m_mdi);
     setCentralWidget(central);
     buildMenus();
-    new ShortcutPriority(this);
     new QuietCheckpoint(context.database, this);
 
     // The session ending closes the program the same way as the close box.
@@ -191,8 +189,10 @@ void MainWindow::openHelp(HelpManual::Page page) {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    // A screen smaller than the least size keeps the window maximised to it rather than
+    // restoring it to a size past the screen's edges.
     const QSize least = minimumSize();
-    if (width() < least.width() || height() < least.height())
+    if (!isMaximized() && (width() < least.width() || height() < least.height()))
         resize(size().expandedTo(least));
     if (!m_exiting)
         placeSalesScreen();

@@ -3,6 +3,7 @@
 #include "checkout/ProductFixture.h"
 #include "stock/gui/StockScreen.h"
 #include "support/FakePlatform.h"
+#include "support/GuiTestMain.h"
 #include "support/TempShop.h"
 
 #include <QApplication>
@@ -78,7 +79,6 @@ class TestStockScreen : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setFont(QFont(u"WenQuanYi Micro Hei"_s, 9)); }
     void modeSetsCaptionsAndList_data();
     void modeSetsCaptionsAndList();
     void pickListIsTheSalesScreensSearch_data();
@@ -326,5 +326,5 @@ void TestStockScreen::badDateKeepsTheList() {
     QCOMPARE(till.cell(0, 1), u"B20170313183319"_s);
 }
 
-QTEST_MAIN(TestStockScreen)
+GUI_TEST_MAIN(TestStockScreen)
 #include "tst_stockscreen.moc"
