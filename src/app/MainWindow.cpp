@@ -195,13 +195,19 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     if (!isMaximized() && (width() < least.width() || height() < least.height()))
         resize(size().expandedTo(least));
     if (!m_exiting)
-        placeSalesScreen();
+        placeScreens();
 }
 
-void MainWindow::placeSalesScreen() {
-    if (QMdiSubWindow* sales = screenWindow(Screen::Sales))
-        sales->move(childPlacement(size(), sales->size()));
-    else
+void MainWindow::placeScreens() {
+    // A screen left outside by a smaller window (restored from maximised) comes back to where it
+    // opens; the sales screen always goes there.
+    const QRect area = m_mdi->viewport()->rect();
+    for (const auto& [screen, window] : m_open) {
+        if (window && !window->isHidden() && !window->isMinimized() && !window->isMaximized() &&
+            (screen == Screen::Sales || !area.contains(window->geometry())))
+            window->move(childPlacement(size(), window->size()));
+    }
+    if (!screenWindow(Screen::Sales))
         openScreen(Screen::Sales);
 }
 

@@ -85,6 +85,7 @@ private Q_SLOTS:
     void screensWithoutAFactoryDoNothing();
     void minimumSizeSnapsBack();
     void resizePlacesAndReopensTheSalesScreen();
+    void shrinkingBringsScreensInside();
     void closingMakesTheDailyBackup_data();
     void closingMakesTheDailyBackup();
 };
@@ -294,6 +295,20 @@ void TestMainWindow::resizePlacesAndReopensTheSalesScreen() {
     QVERIFY(reopened);
     QVERIFY(reopened != sales);
     QCOMPARE(reopened->pos(), expectedPlace(f.window, *reopened));
+}
+
+// As after a restore from maximised: a screen the smaller window would cut off opens again
+// where a new one would; one that still fits stays where the user put it.
+void TestMainWindow::shrinkingBringsScreensInside() {
+    Fixture f;
+    f.window.showNormal();
+    f.window.resize(1900, 1400);
+    QMdiSubWindow* report = f.window.openScreen(Screen::Report);
+    QMdiSubWindow* products = f.window.openScreen(Screen::Products);
+    products->move(10, 10);
+    f.window.resize(1000, 700);
+    QCOMPARE(report->pos(), expectedPlace(f.window, *report));
+    QCOMPARE(products->pos(), QPoint(10, 10));
 }
 
 void TestMainWindow::closingMakesTheDailyBackup_data() {
