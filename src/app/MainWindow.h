@@ -8,9 +8,11 @@
 #include <QPointer>
 
 #include <map>
+#include <memory>
 
 class QMdiArea;
 class QMdiSubWindow;
+class QuietCheckpoint;
 class TillPrinter;
 struct AppContext;
 
@@ -45,12 +47,18 @@ private:
     void placeScreens();
     // False when a screen refused to close.
     bool closeScreens();
+    QString backupFolder() const;
+    // Puts a backup copy in the place of the open database, with every screen closed and all
+    // that was read from the old file let go, then starts afresh on the restored file.
+    void restoreFrom(const QString& copy, const QString& written);
+    void startOnDatabase();
     void exitProgram();
 
     AppContext& m_context;
     ScreenRegistry m_screens;
     SettingsHolder m_settings;
     TillPrinter* m_till;
+    std::unique_ptr<QuietCheckpoint> m_checkpoint;
     QMdiArea* m_mdi = nullptr;
     std::map<Screen, QPointer<QMdiSubWindow>> m_open;
     QString m_movementKind;

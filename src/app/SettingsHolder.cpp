@@ -21,6 +21,10 @@ void SettingsHolder::show() {
     window.activateWindow();
 }
 
+void SettingsHolder::unload() {
+    m_window.reset();
+}
+
 SettingsWindow& SettingsHolder::load() {
     if (!m_window) {
         m_window = std::make_unique<SettingsWindow>(m_context);

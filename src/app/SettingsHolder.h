@@ -25,6 +25,8 @@ public:
     void show();
 
     SettingsWindow* loadedWindow() const { return m_window.get(); }
+    // Lets the loaded window go unsaved: it holds what was read from a database now replaced.
+    void unload();
 
 private:
     SettingsWindow& load();

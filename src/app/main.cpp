@@ -14,11 +14,9 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     setUpApplication(application);
     DesktopPlatform platform;
-    StartUpResult started = StartUp::run(platform.driveDRoot(), platform.driveCRoot());
-    if (!started.database) {
-        platform.inform(nullptr, started.error);
+    StartUpResult started = StartUp::open(platform);
+    if (!started.database)
         return 1;
-    }
     AppContext context{*started.database, platform, started.dataFolder};
 
     LoginWindow login(platform, started.storedPassword);

@@ -10,7 +10,16 @@ class SettingsSource;
 struct AppContext;
 
 // The child windows the main window opens, each at most once.
-enum class Screen { Sales, Products, Stock, Stocktaking, StocktakingRecords, Report, About };
+enum class Screen {
+    Sales,
+    Products,
+    Stock,
+    Stocktaking,
+    StocktakingRecords,
+    Report,
+    About,
+    Backup
+};
 
 // What a screen is given when the main window makes it.
 struct ScreenSetup {

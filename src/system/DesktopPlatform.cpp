@@ -55,6 +55,10 @@ QString DesktopPlatform::saveFileName(QWidget* parent, const QString& title,
     return QFileDialog::getSaveFileName(parent, title, QString(), filter);
 }
 
+QString DesktopPlatform::folderName(QWidget* parent, const QString& title) {
+    return QFileDialog::getExistingDirectory(parent, title);
+}
+
 QStringList DesktopPlatform::printerNames() const {
     return QPrinterInfo::availablePrinterNames();
 }

@@ -15,6 +15,7 @@ public:
     QString driveDRoot() const override { return dRoot; }
     QString driveCRoot() const override { return cRoot; }
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString folderName(QWidget* parent, const QString& title) override;
     QStringList printerNames() const override { return printers; }
     QString defaultPrinterName() const override { return defaultPrinter; }
     std::unique_ptr<QPrinter> openPrinter(const QString& deviceName) override;
@@ -38,8 +39,9 @@ public:
     QString rawFailure;
     std::function<void(const RawPrinterTarget&, const QByteArray&, RawDone)> rawPrinter;
 
-    QList<bool> answers;     // next answers of askYesNo; Yes when empty
-    QStringList saveAnswers; // next answers of saveFileName; cancel when empty
+    QList<bool> answers;       // next answers of askYesNo; Yes when empty
+    QStringList saveAnswers;   // next answers of saveFileName; cancel when empty
+    QStringList folderAnswers; // next answers of folderName; cancel when empty
 
     QStringList messages;  // every text shown: information, warnings and questions alike
     QStringList warnings;  // the texts of the warnings only
