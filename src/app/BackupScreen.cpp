@@ -33,10 +33,12 @@ struct BusyCursor {
 
 } // namespace
 
-BackupScreen::BackupScreen(AppContext& context, QString backupFolder, QWidget* parent)
+BackupScreen::BackupScreen(AppContext& context, QString backupFolder, QStringList& chosenFolders,
+                           QWidget* parent)
     : QWidget(parent)
     , m_context(context)
     , m_backupFolder(std::move(backupFolder))
+    , m_chosenFolders(chosenFolders)
     , m_model(new BackupListModel(this))
     , m_inspector(new CopyInspector(this)) {
     setWindowTitle(u"数据备份与恢复"_s);
@@ -98,16 +100,17 @@ void BackupScreen::backUpNow() {
         platform.warn(this, u"备份失败："_s + error.message());
         return;
     }
-    if (!m_chosenFolders.contains(folder))
-        m_chosenFolders.append(folder);
-    fillList();
+    remember(folder);
     platform.inform(this, u"已备份到：\n"_s + QDir::toNativeSeparators(copy));
 }
 
 void BackupScreen::addFolder() {
     const QString folder = m_context.platform.folderName(this, u"备份在哪个文件夹"_s);
-    if (folder.isEmpty())
-        return;
+    if (!folder.isEmpty())
+        remember(folder);
+}
+
+void BackupScreen::remember(const QString& folder) {
     if (!m_chosenFolders.contains(folder))
         m_chosenFolders.append(folder);
     fillList();

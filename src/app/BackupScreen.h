@@ -15,7 +15,10 @@ struct CopyFacts;
 class BackupScreen : public QWidget {
     Q_OBJECT
 public:
-    BackupScreen(AppContext& context, QString backupFolder, QWidget* parent = nullptr);
+    // `chosenFolders`, kept by the caller, lists the folders the user backed up to or pointed
+    // at, so that a stick's copies are listed again when the screen is opened again.
+    BackupScreen(AppContext& context, QString backupFolder, QStringList& chosenFolders,
+                 QWidget* parent = nullptr);
 
 Q_SIGNALS:
     // The user confirmed putting back this copy, made at `written` ("8日 21:14").
@@ -25,11 +28,12 @@ private:
     void fillList();
     void backUpNow();
     void addFolder();
+    void remember(const QString& folder);
     void restoreSelected();
 
     AppContext& m_context;
     QString m_backupFolder;
-    QStringList m_chosenFolders;
+    QStringList& m_chosenFolders;
     BackupListModel* m_model;
     QTreeView* m_list;
     CopyInspector* m_inspector;

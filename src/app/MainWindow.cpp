@@ -60,7 +60,7 @@ MainWindow::MainWindow(AppContext& context, ScreenRegistry screens, QWidget* par
         return new AboutBox(setup.context.platform, setup.context.dataFolder);
     });
     m_screens.try_emplace(Screen::Backup, [this](const ScreenSetup& setup) -> QWidget* {
-        auto* screen = new BackupScreen(setup.context, backupFolder());
+        auto* screen = new BackupScreen(setup.context, backupFolder(), m_backupFolders);
         // Queued: the restore closes this screen, which must first return from its question.
         connect(screen, &BackupScreen::restoreWanted, this, &MainWindow::restoreFrom,
                 Qt::QueuedConnection);

@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 
 #include <map>
 #include <memory>
@@ -62,5 +63,6 @@ private:
     QMdiArea* m_mdi = nullptr;
     std::map<Screen, QPointer<QMdiSubWindow>> m_open;
     QString m_movementKind;
+    QStringList m_backupFolders; // chosen on the backup screen, for as long as the program runs
     bool m_exiting = false;
 };

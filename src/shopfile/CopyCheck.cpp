@@ -1,6 +1,5 @@
 #include "shopfile/CopyCheck.h"
 
-#include "data/Database.h"
 #include "data/DbError.h"
 #include "data/Schema.h"
 
@@ -31,11 +30,11 @@ void setFailure(CopyFacts& facts, const DbError& error) {
 
 } // namespace
 
-CopyFacts inspect(const QString& path) {
+CopyFacts inspect(const QString& path, Database::Check check) {
     CopyFacts facts;
     try {
         Database copy = Database::openCopy(path, QString::fromUtf16(Schema::DatabasePassword));
-        if (!copy.integrityProblems(Database::Check::Full).isEmpty()) {
+        if (!copy.integrityProblems(check).isEmpty()) {
             facts.state = CopyFacts::State::Damaged;
             facts.problem = DamagedCopy;
             return facts;

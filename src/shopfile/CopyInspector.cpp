@@ -15,7 +15,7 @@ CopyInspector::~CopyInspector() {
 
 void CopyInspector::inspect(const QString& path) {
     m_pool.start([this, path] {
-        const CopyFacts facts = CopyCheck::inspect(path);
+        const CopyFacts facts = CopyCheck::inspect(path, Database::Check::Full);
         // Delivered on this object's thread; dropped with the object if it has gone by then.
         QMetaObject::invokeMethod(
             this, [this, path, facts] { Q_EMIT inspected(path, facts); }, Qt::QueuedConnection);

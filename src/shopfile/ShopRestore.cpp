@@ -39,7 +39,7 @@ QString stageBeside(const QString& shopFile, const Request& request) {
     try {
         FileCopy::durable(request.copy, staged);
         reach(request, Step::Staged);
-        const CopyFacts facts = CopyCheck::inspect(staged);
+        const CopyFacts facts = CopyCheck::inspect(staged, Database::Check::Quick);
         if (facts.state != CopyFacts::State::Good)
             throw DbError(facts.problem);
         reach(request, Step::Checked);

@@ -54,7 +54,7 @@ std::optional<DbError> folderProblem(const QString& folder) {
 std::optional<BackupCopy> newestGoodDayCopy(const QString& backupFolder) {
     for (const BackupCopy& copy : BackupCopies::in(backupFolder)) {
         if (copy.kind == BackupCopy::Kind::Day &&
-            CopyCheck::inspect(copy.path).state == CopyFacts::State::Good)
+            CopyCheck::inspect(copy.path, Database::Check::Quick).state == CopyFacts::State::Good)
             return copy;
     }
     return std::nullopt;
@@ -131,7 +131,7 @@ StartUpResult open(Platform& platform) {
     }
     StartUpResult restored = run(platform.driveDRoot(), platform.driveCRoot());
     if (restored.database)
-        platform.inform(nullptr, u"已恢复到"_s + when + u"的备份。原来的数据文件另存在：\n"_s +
+        platform.inform(nullptr, u"已恢复到 "_s + when + u" 的备份。原来的数据文件另存在：\n"_s +
                                      native(kept));
     else
         platform.warn(nullptr, restored.error);
