@@ -13,7 +13,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -45,9 +44,11 @@ QString openFailureText(const QString& path, const DbError& error) {
 
 // A folder the program cannot write to would let the login pass and fail the first sale.
 std::optional<DbError> folderProblem(const QString& folder) {
-    QTemporaryFile probe(QDir(folder).filePath(u"XXXXXX.probe"_s));
-    if (probe.open())
+    QFile probe(QDir(folder).filePath(u"数据库.dat.probe"_s));
+    if (probe.open(QIODevice::WriteOnly)) {
+        probe.remove();
         return std::nullopt;
+    }
     return FileFailure::of(probe, 0);
 }
 
