@@ -1,5 +1,6 @@
 #include "checkout/ProductFixture.h"
 #include "data/DbError.h"
+#include "data/Refusal.h"
 #include "stock/StockBook.h"
 #include "support/TempShop.h"
 
@@ -61,6 +62,7 @@ private Q_SLOTS:
     void bookingsMoveStockInTheKindsDirection_data();
     void bookingsMoveStockInTheKindsDirection();
     void savedRowKeepsTheTypedValues();
+    void unchangedPricesKeepTheirStoredDecimals();
     void picksInOneSecondGetTheirOwnNumbers();
     void refusedSavesStoreNothing_data();
     void refusedSavesStoreNothing();
@@ -129,6 +131,19 @@ void TestStockBook::savedRowKeepsTheTypedValues() {
                                   u"上海制烟厂|2017-03-13|入库|50"_s);
 }
 
+void TestStockBook::unchangedPricesKeepTheirStoredDecimals() {
+    TempShop shop;
+    shop.db().exec(u"UPDATE [商品] SET [进价] = 34560, [售价] = 45678 WHERE [ID号] = ?", Zhonghua);
+    StockBook stockBook(shop.db(), MovementKind::StockIn);
+    const QString number = book(stockBook, u"2"_s); // the boxes show 3.46 and 4.57
+    QCOMPARE(column(shop.db(), u"SELECT [进价] || '|' || [售价] FROM [商品] WHERE [ID号] = ?"_s,
+                    Zhonghua),
+             u"34560|45678"_s);
+    QCOMPARE(column(shop.db(), u"SELECT [进价] || '|' || [售价] FROM [出入库] WHERE [销售号] = ?"_s,
+                    number),
+             u"34560|45678"_s);
+}
+
 void TestStockBook::picksInOneSecondGetTheirOwnNumbers() {
     TempShop shop;
     addMovement(shop.db(), u"B20170313184006"_s, u"旧"_s, u"2017-03-13"_s, u"入库"_s);
@@ -147,22 +162,24 @@ void TestStockBook::refusedSavesStoreNothing_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("trigger"); // a failure injected into the save
     QTest::addColumn<int>("result");      // -1: the save throws
-    QTest::addColumn<QString>("refusal"); // what it throws
+    QTest::addColumn<QString>("thrown");  // "refused: " and the reason, or "failed: " and why
     const int missing = int(StockBook::SaveResult::NameMissing);
     QTest::newRow("name edited after the pick")
         << u"name"_s << u"中华"_s << QString() << missing << QString();
     QTest::newRow("nothing picked")
         << u"unpicked"_s << QString() << QString() << missing << QString();
-    QTest::newRow("quantity beyond Currency")
-        << u"quantity"_s << u"9999999999999999"_s << QString() << -1 << u"数量超出可保存的范围"_s;
+    QTest::newRow("quantity beyond Currency") << u"quantity"_s << u"9999999999999999"_s << QString()
+                                              << -1 << u"refused: 数量超出可保存的范围"_s;
     QTest::newRow("price beyond Currency") << u"purchasePrice"_s << u"-99999999999999999"_s
-                                           << QString() << -1 << u"进价超出可保存的范围"_s;
+                                           << QString() << -1 << u"refused: 进价超出可保存的范围"_s;
     QTest::newRow("stock pushed beyond Currency")
-        << u"quantity"_s << u"922337203685470"_s << QString() << -1 << u"库存超出可保存的范围"_s;
+        << u"quantity"_s << u"922337203685470"_s << QString() << -1
+        << u"refused: 库存超出可保存的范围"_s;
     QTest::newRow("movement row fails after the product row")
-        << QString() << QString() << u"BEFORE INSERT ON [出入库]"_s << -1 << u"injected"_s;
+        << QString() << QString() << u"BEFORE INSERT ON [出入库]"_s << -1 << u"failed: injected"_s;
     QTest::newRow("stock fails after the prices")
-        << QString() << QString() << u"BEFORE UPDATE OF [库存] ON [商品]"_s << -1 << u"injected"_s;
+        << QString() << QString() << u"BEFORE UPDATE OF [库存] ON [商品]"_s << -1
+        << u"failed: injected"_s;
 }
 
 void TestStockBook::refusedSavesStoreNothing() {
@@ -170,7 +187,7 @@ void TestStockBook::refusedSavesStoreNothing() {
     QFETCH(QString, typed);
     QFETCH(QString, trigger);
     QFETCH(int, result);
-    QFETCH(QString, refusal);
+    QFETCH(QString, thrown);
     TempShop shop;
     StockBook stockBook(shop.db(), MovementKind::StockIn);
     StockEntry entry;
@@ -190,9 +207,10 @@ void TestStockBook::refusedSavesStoreNothing() {
     const QString before = ProductFixture::snapshot(shop.db());
     try {
         QCOMPARE(int(stockBook.save(entry)), result);
+    } catch (const Refusal& refusal) {
+        QCOMPARE(u"refused: "_s + refusal.reason(), thrown);
     } catch (const DbError& error) {
-        QCOMPARE(result, -1);
-        QCOMPARE(error.message(), refusal);
+        QCOMPARE(u"failed: "_s + error.message(), thrown);
     }
     QCOMPARE(ProductFixture::snapshot(shop.db()), before);
 }
