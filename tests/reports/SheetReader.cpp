@@ -1,6 +1,7 @@
 #include "reports/SheetReader.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QXmlStreamReader>
 
@@ -16,6 +17,19 @@ QByteArray member(const QString& path, const QString& name) {
     return unzip.readAllStandardOutput();
 }
 
+// "_x0041_" stands for "A", as a spreadsheet program reads it.
+QString decoded(const QString& text) {
+    static const QRegularExpression code(u"_x([0-9A-Fa-f]{4})_"_s);
+    QString result;
+    qsizetype copied = 0;
+    for (const QRegularExpressionMatch& match : code.globalMatch(text)) {
+        result += QStringView(text).sliced(copied, match.capturedStart() - copied);
+        result += QChar(match.captured(1).toUShort(nullptr, 16));
+        copied = match.capturedEnd();
+    }
+    return result + QStringView(text).sliced(copied);
+}
+
 QStringList sharedStrings(const QByteArray& xml) {
     QStringList strings;
     QXmlStreamReader reader(xml);
@@ -24,7 +38,7 @@ QStringList sharedStrings(const QByteArray& xml) {
         if (reader.isStartElement() && reader.name() == u"si")
             strings << QString();
         else if (reader.isStartElement() && reader.name() == u"t" && !strings.isEmpty())
-            strings.last() += reader.readElementText();
+            strings.last() += decoded(reader.readElementText());
     }
     return strings;
 }
