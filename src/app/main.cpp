@@ -32,6 +32,10 @@ int main(int argc, char** argv) {
     KeyboardButtons keyboardButtons;
     DesktopPlatform platform;
     StartUpResult started = StartUp::run(platform.driveDRoot(), platform.driveCRoot());
+    if (started.alreadyRunning) {
+        platform.inform(nullptr, u"程序已在运行。"_s);
+        return 0;
+    }
     if (!started.database) {
         platform.inform(nullptr, started.error);
         return 1;

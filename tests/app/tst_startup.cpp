@@ -5,8 +5,11 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdio>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -29,6 +32,8 @@ private Q_SLOTS:
     void makePathCollapsesDoubledSeparators();
     void firstStartWritesTheTemplate();
     void secondStartLeavesTheFileUnchanged();
+    void oneProgramPerDataFile_data();
+    void oneProgramPerDataFile();
     void unusableFileIsReportedAndKept_data();
     void unusableFileIsReportedAndKept();
 };
@@ -107,6 +112,36 @@ void TestStartUp::secondStartLeavesTheFileUnchanged() {
     QCOMPARE(fileHash(path), before);
 }
 
+void TestStartUp::oneProgramPerDataFile_data() {
+    QTest::addColumn<bool>("otherKilled");
+    QTest::newRow("the other program runs: refused, nothing written") << false;
+    QTest::newRow("the other program was killed: its lock is stale") << true;
+}
+
+void TestStartUp::oneProgramPerDataFile() {
+    QFETCH(bool, otherKilled);
+    QTemporaryDir home;
+    QProcess other;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"VELLOR_OTHER_PROGRAM_HOME"_s, home.path());
+    other.setProcessEnvironment(environment);
+    other.start(QCoreApplication::applicationFilePath());
+    QVERIFY(other.waitForReadyRead(30000));
+    QCOMPARE(other.readAll(), QByteArray("started\n"));
+    if (otherKilled) {
+        other.kill(); // SIGKILL: no destructor removes its lock
+        other.waitForFinished();
+    }
+    const QString path = home.path() + u"/Vellor零售店收银软件数据库/数据库.dat"_s;
+    const QByteArray before = fileHash(path);
+    const StartUpResult second = StartUp::run(QString(), home.path());
+    QCOMPARE(second.alreadyRunning, !otherKilled);
+    QCOMPARE(second.database.has_value(), otherKilled);
+    QCOMPARE(fileHash(path), before);
+    other.kill();
+    other.waitForFinished();
+}
+
 void TestStartUp::unusableFileIsReportedAndKept_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::newRow("0 bytes") << QByteArray();
@@ -139,5 +174,18 @@ void TestStartUp::unusableFileIsReportedAndKept() {
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{u"数据库.dat"_s});
 }
 
-QTEST_GUILESS_MAIN(TestStartUp)
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    // Started again by oneProgramPerDataFile as the other program: it holds the shop until
+    // killed or until the test's end closes its input.
+    if (const QString home = qEnvironmentVariable("VELLOR_OTHER_PROGRAM_HOME"); !home.isEmpty()) {
+        const StartUpResult started = StartUp::run(QString(), home);
+        std::puts(started.database ? "started" : "refused");
+        std::fflush(stdout);
+        std::getchar();
+        return 0;
+    }
+    TestStartUp test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_startup.moc"
