@@ -4,8 +4,8 @@
 
 #include <stdexcept>
 
-// The database, the file under it or a library below them failed; the message is their own
-// text. A value the user can mend is a Refusal.
+// The database, its file or a library under it failed: the engine's text, or ours where the
+// engine has none. A value the user can mend is a Refusal instead.
 class DbError : public std::runtime_error {
 public:
     explicit DbError(const QString& message)

@@ -10,8 +10,9 @@
 
 // What the program needs from its data store before the login window opens.
 struct StartUpResult {
-    std::optional<Database> database; // empty when start-up failed
+    // Declared first, so that it is let go after the database has closed.
     std::unique_ptr<QLockFile> lock;  // with the database: one program per data file
+    std::optional<Database> database; // empty when start-up failed
     bool alreadyRunning = false;      // another program holds the file; nothing was written
     QString dataFolder;
     QString storedPassword; // 设置.密码, read once; the login checks against it
