@@ -121,11 +121,8 @@ void TestStartUp::oneProgramPerDataFile_data() {
 void TestStartUp::oneProgramPerDataFile() {
     QFETCH(bool, otherKilled);
     QTemporaryDir home;
-    QProcess other;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(u"VELLOR_OTHER_PROGRAM_HOME"_s, home.path());
-    other.setProcessEnvironment(environment);
-    other.start(QCoreApplication::applicationFilePath());
+    QProcess other; // killed with the test's end at the latest
+    other.start(QCoreApplication::applicationFilePath(), {u"-other-program"_s, home.path()});
     QVERIFY(other.waitForReadyRead(30000));
     QCOMPARE(other.readAll(), QByteArray("started\n"));
     if (otherKilled) {
@@ -138,8 +135,6 @@ void TestStartUp::oneProgramPerDataFile() {
     QCOMPARE(second.alreadyRunning, !otherKilled);
     QCOMPARE(second.database.has_value(), otherKilled);
     QCOMPARE(fileHash(path), before);
-    other.kill();
-    other.waitForFinished();
 }
 
 void TestStartUp::unusableFileIsReportedAndKept_data() {
@@ -176,14 +171,12 @@ void TestStartUp::unusableFileIsReportedAndKept() {
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
-    // Started again by oneProgramPerDataFile as the other program: it holds the shop until
-    // killed or until the test's end closes its input.
-    if (const QString home = qEnvironmentVariable("VELLOR_OTHER_PROGRAM_HOME"); !home.isEmpty()) {
-        const StartUpResult started = StartUp::run(QString(), home);
+    // Run again by oneProgramPerDataFile as the other program, which holds the shop.
+    if (argc == 3 && qstrcmp(argv[1], "-other-program") == 0) {
+        const StartUpResult started = StartUp::run(QString(), QString::fromLocal8Bit(argv[2]));
         std::puts(started.database ? "started" : "refused");
         std::fflush(stdout);
-        std::getchar();
-        return 0;
+        return std::getchar();
     }
     TestStartUp test;
     return QTest::qExec(&test, argc, argv);

@@ -18,16 +18,13 @@ QByteArray member(const QString& path, const QString& name) {
 }
 
 // "_x0041_" stands for "A", as a spreadsheet program reads it.
-QString decoded(const QString& text) {
+QString decoded(QString text) {
     static const QRegularExpression code(u"_x([0-9A-Fa-f]{4})_"_s);
-    QString result;
-    qsizetype copied = 0;
-    for (const QRegularExpressionMatch& match : code.globalMatch(text)) {
-        result += QStringView(text).sliced(copied, match.capturedStart() - copied);
-        result += QChar(match.captured(1).toUShort(nullptr, 16));
-        copied = match.capturedEnd();
-    }
-    return result + QStringView(text).sliced(copied);
+    for (auto match = code.match(text); match.hasMatch();
+         match = code.match(text, match.capturedStart() + 1))
+        text.replace(match.capturedStart(), match.capturedLength(),
+                     QChar(match.captured(1).toUShort(nullptr, 16)));
+    return text;
 }
 
 QStringList sharedStrings(const QByteArray& xml) {

@@ -155,9 +155,9 @@ void TestStocktakingBook::countSetsStockAndRecordsIt() {
 void TestStocktakingBook::countIsOneTransaction_data() {
     QTest::addColumn<QString>("counted"); // the second count, as typed
     QTest::addColumn<QString>("message");
-    QTest::newRow("its record row fails") << u"9"_s << u"failed: no"_s;
+    QTest::newRow("its record row fails") << u"9"_s << u"no"_s;
     QTest::newRow("its count is past Currency")
-        << u"99999999999999999999"_s << u"refused: 实际库存超出可保存的范围"_s;
+        << u"99999999999999999999"_s << u"实际库存超出可保存的范围"_s;
 }
 
 void TestStocktakingBook::countIsOneTransaction() {
@@ -172,9 +172,9 @@ void TestStocktakingBook::countIsOneTransaction() {
         shop.book.execute({shop.count(u"白沙"_s, 9), second}, shop.today);
         QFAIL("counted");
     } catch (const Refusal& refusal) {
-        QCOMPARE(u"refused: "_s + refusal.reason(), message);
+        QCOMPARE(refusal.reason(), message);
     } catch (const DbError& error) {
-        QCOMPARE(u"failed: "_s + error.message(), message);
+        QCOMPARE(error.message(), message);
     }
     QCOMPARE(shop.stock(u"白沙"_s), Decimal::fromInt(3));
     QVERIFY(shop.records.find({}, shop.today, shop.today).records.isEmpty());
