@@ -2,6 +2,7 @@
 #include "app/SettingsWindow.h"
 #include "base/AppContext.h"
 #include "support/FakePlatform.h"
+#include "support/GuiTestMain.h"
 #include "support/TempShop.h"
 
 #include <QCheckBox>
@@ -311,5 +312,5 @@ void TestSettingsWindow::enterMovesToTheNextField() {
     QCOMPARE(window.focusWidget(), f.field<QLineEdit>(u"footer1"_s));
 }
 
-QTEST_MAIN(TestSettingsWindow)
+GUI_TEST_MAIN(TestSettingsWindow)
 #include "tst_settingswindow.moc"
