@@ -9,6 +9,7 @@
 #include "data/ColumnWidth.h"
 #include "data/DbError.h"
 #include "data/Decimal.h"
+#include "data/Refusal.h"
 #include "data/Transaction.h"
 #include "ui/Placed.h"
 #include "ui/Twips.h"
@@ -182,6 +183,8 @@ void SettingsWindow::save() {
         refused = m_book.saveReceiptSettings(fields());
         ReceiptDriveBook(m_database).write(m_driveFrame->drive());
         transaction.commit();
+    } catch (const Refusal& refusal) {
+        refused = {refusal.reason()};
     } catch (const DbError& error) {
         refused = {error.message()};
     }
@@ -196,6 +199,9 @@ void SettingsWindow::changePassword() {
     auto result = SettingsBook::PasswordChange::NewPasswordEmpty;
     try {
         result = m_book.changePassword(m_oldPassword->text(), m_newPassword->text());
+    } catch (const Refusal& refusal) {
+        m_platform.inform(this, u"保存失败："_s + refusal.reason());
+        return;
     } catch (const DbError& error) {
         m_platform.inform(this, u"保存失败："_s + error.message());
         return;

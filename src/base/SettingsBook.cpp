@@ -4,6 +4,7 @@
 #include "data/Database.h"
 #include "data/DbError.h"
 #include "data/Decimal.h"
+#include "data/Refusal.h"
 #include "data/SqlDialect.h"
 #include "data/TextCut.h"
 #include "data/Transaction.h"
@@ -69,7 +70,7 @@ QStringList SettingsBook::saveReceiptSettings(const SettingsRow& row) {
         const QString name = QString::fromUtf16(column.data(), qsizetype(column.size()));
         const int width = ColumnWidth::find(u"设置", column).value();
         if (TextCut::leading(*value, width).size() < value->size()) {
-            refused.append(DbError::tooLong(name, width).message());
+            refused.append(Refusal::tooLong(name, width).reason());
             continue;
         }
         assignments += (assignments.isEmpty() ? u"["_s : u", ["_s) + name + u"] = ?";

@@ -2,6 +2,7 @@
 
 #include "data/DateText.h"
 #include "data/DbError.h"
+#include "data/Refusal.h"
 
 #include <sqlcipher/sqlite3.h>
 
@@ -32,7 +33,7 @@ void Statement::fail() const {
     const QString message = QString::fromUtf8(sqlite3_errmsg(m_connection));
     // The engine says "CHECK constraint failed: <name>" in English; the user reads the column.
     if (sqlite3_extended_errcode(m_connection) == SQLITE_CONSTRAINT_CHECK)
-        throw DbError::checkFailed(QStringView(message).mid(message.lastIndexOf(u' ') + 1));
+        throw Refusal::checkFailed(QStringView(message).mid(message.lastIndexOf(u' ') + 1));
     throw DbError(message);
 }
 
@@ -52,7 +53,7 @@ void Statement::bind(int index, const QString& text) {
 void Statement::bind(int index, Decimal value) {
     // The books name the box first; this stops any overflow they did not foresee.
     if (value.overflowed())
-        throw DbError::outOfRange(u"数值");
+        throw Refusal::outOfRange(u"数值");
     check(sqlite3_bind_int64(m_handle, index, value.units()));
 }
 

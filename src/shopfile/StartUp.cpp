@@ -17,6 +17,14 @@ StartUpResult run(const QString& driveDRoot, const QString& driveCRoot) {
     result.dataFolder = DataFolder::dataFolderIn(DataFolder::chooseRoot(driveDRoot, driveCRoot));
     DataFolder::makePath(result.dataFolder);
     const QString path = DataFolder::databaseFileIn(result.dataFolder);
+    // Two programs on one file would hand out the same sale number. The lock names its process,
+    // so one left by a killed program is taken over; it keeps no reader off the file itself.
+    auto lock = std::make_unique<QLockFile>(path + u".lock"_s);
+    if (!lock->tryLock()) {
+        result.alreadyRunning = lock->error() == QLockFile::LockFailedError;
+        result.error = u"无法锁定数据库文件 "_s + path;
+        return result;
+    }
     if (!QFileInfo::exists(path)) {
         QString reason;
         if (!TemplateDatabase::writeTo(path, &reason)) {
@@ -29,6 +37,7 @@ StartUpResult run(const QString& driveDRoot, const QString& driveCRoot) {
         Schema::upgrade(database);
         result.storedPassword = SettingsBook(database).storedPassword();
         result.database.emplace(std::move(database));
+        result.lock = std::move(lock);
     } catch (const DbError& error) {
         result.error = u"无法打开数据库文件 "_s + path + u"：" + error.message();
     }

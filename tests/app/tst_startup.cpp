@@ -5,8 +5,11 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdio>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -29,6 +32,8 @@ private Q_SLOTS:
     void makePathCollapsesDoubledSeparators();
     void firstStartWritesTheTemplate();
     void secondStartLeavesTheFileUnchanged();
+    void oneProgramPerDataFile_data();
+    void oneProgramPerDataFile();
     void unusableFileIsReportedAndKept_data();
     void unusableFileIsReportedAndKept();
 };
@@ -107,6 +112,31 @@ void TestStartUp::secondStartLeavesTheFileUnchanged() {
     QCOMPARE(fileHash(path), before);
 }
 
+void TestStartUp::oneProgramPerDataFile_data() {
+    QTest::addColumn<bool>("otherKilled");
+    QTest::newRow("the other program runs: refused, nothing written") << false;
+    QTest::newRow("the other program was killed: its lock is stale") << true;
+}
+
+void TestStartUp::oneProgramPerDataFile() {
+    QFETCH(bool, otherKilled);
+    QTemporaryDir home;
+    QProcess other; // killed with the test's end at the latest
+    other.start(QCoreApplication::applicationFilePath(), {u"-other-program"_s, home.path()});
+    QVERIFY(other.waitForReadyRead(30000));
+    QCOMPARE(other.readAll(), QByteArray("started\n"));
+    if (otherKilled) {
+        other.kill(); // SIGKILL: no destructor removes its lock
+        other.waitForFinished();
+    }
+    const QString path = home.path() + u"/Vellor零售店收银软件数据库/数据库.dat"_s;
+    const QByteArray before = fileHash(path);
+    const StartUpResult second = StartUp::run(QString(), home.path());
+    QCOMPARE(second.alreadyRunning, !otherKilled);
+    QCOMPARE(second.database.has_value(), otherKilled);
+    QCOMPARE(fileHash(path), before);
+}
+
 void TestStartUp::unusableFileIsReportedAndKept_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::newRow("0 bytes") << QByteArray();
@@ -139,5 +169,16 @@ void TestStartUp::unusableFileIsReportedAndKept() {
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{u"数据库.dat"_s});
 }
 
-QTEST_GUILESS_MAIN(TestStartUp)
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    // Run again by oneProgramPerDataFile as the other program, which holds the shop.
+    if (argc == 3 && qstrcmp(argv[1], "-other-program") == 0) {
+        const StartUpResult started = StartUp::run(QString(), QString::fromLocal8Bit(argv[2]));
+        std::puts(started.database ? "started" : "refused");
+        std::fflush(stdout);
+        return std::getchar();
+    }
+    TestStartUp test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_startup.moc"

@@ -141,26 +141,32 @@ void TestSalesHistory::printsOnRequest() {
 }
 
 void TestSalesHistory::failedSaveKeepsTheSale_data() {
-    QTest::addColumn<QString>("trigger");
-    QTest::newRow("second line") << u"BEFORE INSERT ON [出入库] WHEN NEW.[销售号] LIKE '%001'"_s;
-    QTest::newRow("order row") << u"BEFORE INSERT ON [订单]"_s;
+    QTest::addColumn<QString>("script"); // what makes the save fail
+    QTest::addColumn<QString>("reason");
+    const auto failing = [](const QString& when) -> QString {
+        return u"CREATE TRIGGER [fail] " + when + u" BEGIN SELECT RAISE(ABORT, 'disk full'); END;";
+    };
+    QTest::newRow("second line")
+        << failing(u"BEFORE INSERT ON [出入库] WHEN NEW.[销售号] LIKE '%001'"_s) << u"disk full"_s;
+    QTest::newRow("order row") << failing(u"BEFORE INSERT ON [订单]"_s) << u"disk full"_s;
+    QTest::newRow("a stock past Currency, refused")
+        << u"UPDATE [商品] SET [库存] = -9223372036854775000;"_s << u"库存超出可保存的范围"_s;
 }
 
 void TestSalesHistory::failedSaveKeepsTheSale() {
-    QFETCH(QString, trigger);
+    QFETCH(QString, script);
+    QFETCH(QString, reason);
     ScreenFixture till;
     till.settings.row.autoPrint = u"1"_s;
     QSignalSpy printed(till.screen.get(), &SalesScreen::printRequested);
-    const QString create =
-        u"CREATE TRIGGER [fail] " + trigger + u" BEGIN SELECT RAISE(ABORT, 'disk full'); END;";
-    till.shop.db().execScript(create);
+    till.shop.db().execScript(script);
     till.pick(u"zh"_s);
     till.pick(u"bs"_s);
     const QString before = ProductFixture::snapshot(till.shop.db());
     till.key(Qt::Key_F12);
     QCOMPARE(till.platform.messages.size(), 1);
     QVERIFY(till.platform.messages.first().startsWith(u"保存失败："_s));
-    QVERIFY(till.platform.messages.first().contains(u"disk full"_s));
+    QVERIFY(till.platform.messages.first().contains(reason));
     QVERIFY(!till.find(u"savedMark"_s)->isVisible());
     QCOMPARE(printed.count(), 0);
     QCOMPARE(ProductFixture::snapshot(till.shop.db()), before);

@@ -1,6 +1,7 @@
 #include "data/ColumnWidth.h"
 #include "data/Database.h"
 #include "data/DbError.h"
+#include "data/Refusal.h"
 #include "data/Schema.h"
 #include "data/Transaction.h"
 #include "support/BulkMovements.h"
@@ -123,8 +124,8 @@ void TestDatabase::textColumnsRejectTooLongTexts() {
     try {
         shop.db().exec(insert, QString(width + 1, u'烟'));
         QFAIL("stored");
-    } catch (const DbError& error) {
-        QCOMPARE(error.message(), column + u"最多"_s + QString::number(width) + u"个字"_s);
+    } catch (const Refusal& refusal) {
+        QCOMPARE(refusal.reason(), column + u"最多"_s + QString::number(width) + u"个字"_s);
     }
 }
 
@@ -151,8 +152,8 @@ void TestDatabase::otherRefusalsReadInChinese() {
         else
             shop.db().exec(sql);
         QFAIL("stored");
-    } catch (const DbError& error) {
-        QCOMPARE(error.message(), message);
+    } catch (const Refusal& refusal) {
+        QCOMPARE(refusal.reason(), message);
     }
     Statement count = shop.db().prepare(u"SELECT count(*) FROM [商品]");
     count.next();
@@ -167,7 +168,7 @@ void TestDatabase::currencyIsExactThroughSums() {
     QVERIFY(sum.next());
     QCOMPARE(sum.decimal(0), Decimal::fromInt(1));
     QVERIFY_THROWS_EXCEPTION(
-        DbError, shop.db().exec(u"INSERT INTO [出入库] ([金额]) VALUES (?)", u"12元"_s));
+        Refusal, shop.db().exec(u"INSERT INTO [出入库] ([金额]) VALUES (?)", u"12元"_s));
 }
 
 void TestDatabase::boundTextWithQuotesIsStoredAsTyped() {
@@ -188,8 +189,8 @@ void TestDatabase::transactionRollsBackUnlessCommitted() {
         shop.db().exec(u"INSERT INTO [出入库] ([名称]) VALUES (?)", QString(51, u'x'));
         transaction.commit();
         QFAIL("the too-long name was accepted");
-    } catch (const DbError& error) {
-        QVERIFY(!error.message().isEmpty());
+    } catch (const Refusal& refusal) {
+        QVERIFY(!refusal.reason().isEmpty());
     }
     Statement stock = shop.db().prepare(u"SELECT sum([库存]) FROM [商品]");
     QVERIFY(stock.next());

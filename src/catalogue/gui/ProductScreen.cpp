@@ -7,6 +7,7 @@
 #include "data/DateText.h"
 #include "data/DbError.h"
 #include "data/Decimal.h"
+#include "data/Refusal.h"
 #include "ui/EntryField.h"
 #include "ui/Placed.h"
 #include "ui/Twips.h"
@@ -229,6 +230,9 @@ void ProductScreen::save() {
     ProductBook::SaveResult result;
     try {
         result = m_book.save(m_currentId, entry());
+    } catch (const Refusal& refusal) {
+        reportFailure(refusal.reason());
+        return;
     } catch (const DbError& error) {
         reportFailure(error.message());
         return;

@@ -9,6 +9,7 @@
 #include "checkout/gui/ProductPicker.h"
 #include "data/DateText.h"
 #include "data/DbError.h"
+#include "data/Refusal.h"
 #include "ui/EnterKey.h"
 #include "ui/Twips.h"
 
@@ -227,6 +228,9 @@ void SalesScreen::newSale() {
 void SalesScreen::saveSale() {
     try {
         m_book.save(m_sale);
+    } catch (const Refusal& refusal) {
+        m_context.platform.inform(this, u"保存失败："_s + refusal.reason());
+        return;
     } catch (const DbError& error) {
         m_context.platform.inform(this, u"保存失败："_s + error.message());
         return;
@@ -290,6 +294,9 @@ void SalesScreen::deleteSale() {
         return;
     try {
         m_book.remove(m_sale.number);
+    } catch (const Refusal& refusal) {
+        m_context.platform.inform(this, u"保存失败："_s + refusal.reason());
+        return;
     } catch (const DbError& error) {
         m_context.platform.inform(this, u"保存失败："_s + error.message());
         return;

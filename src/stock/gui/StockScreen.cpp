@@ -7,6 +7,7 @@
 #include "data/DateText.h"
 #include "data/DbError.h"
 #include "data/Decimal.h"
+#include "data/Refusal.h"
 #include "ui/DateRangeBar.h"
 #include "ui/EnterKey.h"
 #include "ui/Placed.h"
@@ -263,6 +264,9 @@ void StockScreen::save() {
     StockBook::SaveResult result;
     try {
         result = m_book.save(entry());
+    } catch (const Refusal& refusal) {
+        m_platform.inform(this, u"保存失败："_s + refusal.reason());
+        return;
     } catch (const DbError& error) {
         m_platform.inform(this, u"保存失败："_s + error.message());
         return;
@@ -288,6 +292,8 @@ void StockScreen::remove() {
         const std::optional<QString> name = m_book.movementName(m_selected);
         if (name && m_platform.askYesNo(this, u"确认要删除“" + *name + u"”吗？"))
             m_book.remove(m_selected);
+    } catch (const Refusal& refusal) {
+        m_platform.inform(this, u"保存失败："_s + refusal.reason());
     } catch (const DbError& error) {
         m_platform.inform(this, u"保存失败："_s + error.message());
     }

@@ -5,6 +5,7 @@
 #include "data/ColumnWidth.h"
 #include "data/DbError.h"
 #include "data/Decimal.h"
+#include "data/Refusal.h"
 #include "ui/EntryField.h"
 #include "ui/Placed.h"
 #include "ui/Twips.h"
@@ -164,6 +165,8 @@ void StocktakingScreen::query() {
     QList<ListedStock> listed;
     try {
         listed = m_book.list(filter());
+    } catch (const Refusal& refusal) {
+        m_platform.inform(this, refusal.reason()); // a typed number past Currency
     } catch (const DbError& error) {
         m_platform.inform(this, error.message());
     }
@@ -208,6 +211,9 @@ void StocktakingScreen::execute() {
     }
     try {
         m_book.execute(counts, m_platform.now().date());
+    } catch (const Refusal& refusal) {
+        m_platform.inform(this, u"保存失败："_s + refusal.reason());
+        return;
     } catch (const DbError& error) {
         // Nothing landed; the typed counts stay for another try.
         m_platform.inform(this, u"保存失败："_s + error.message());
