@@ -3,6 +3,7 @@
 #include "catalogue/PickEntry.h"
 #include "catalogue/ProductCatalogue.h"
 #include "stock/StockBook.h"
+#include "ui/grid/GridModel.h"
 
 #include <QList>
 #include <QWidget>
@@ -60,7 +61,7 @@ private:
     QList<PickEntry> m_pickEntries; // beside the pick list, entry for entry
     bool m_picking = false;         // a pick is filling the boxes: no search
     QString m_selected;
-    QList<StockRow> m_rows; // beside the grid's store, record for record
+    GridList<StockRow> m_list;
 
     QLineEdit* m_name = nullptr;
     QLineEdit* m_maker = nullptr;

@@ -9,8 +9,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include <algorithm>
-
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -36,11 +34,12 @@ QWidget* coloured(QWidget* parent, const QString& name, const QRect& twips, cons
 
 } // namespace
 
-RecordGrid::RecordGrid(const GridDesign& design, QWidget* parent)
+RecordGrid::RecordGrid(const GridDesign& design, GridModel& model, QWidget* parent)
     : QWidget(parent)
     , m_columns(design.columns)
     , m_rowSelection(design.rowSelection)
-    , m_state(int(design.columns.size()), design.rows) {
+    , m_model(model)
+    , m_state(model, design.rows) {
     build(design);
 }
 
@@ -122,24 +121,9 @@ void RecordGrid::build(const GridDesign& design) {
     paintStripes();
 }
 
-void RecordGrid::load(const QList<QStringList>& columns, const QList<QStringList>& hidden) {
-    startLoad();
-    m_state.store().setColumns(columns, hidden);
-    finishLoad();
-}
-
-void RecordGrid::load(const QStringList& lines, const QList<QStringList>& hidden) {
-    startLoad();
-    m_state.store().setLines(lines, hidden);
-    finishLoad();
-}
-
-void RecordGrid::startLoad() {
+void RecordGrid::load() {
     m_state.setLoading(true);
     paintStripes();
-}
-
-void RecordGrid::finishLoad() {
     refill();
     m_state.setLoading(false);
 }
@@ -148,9 +132,10 @@ void RecordGrid::refill() {
     blankCells();
     m_state.setScrollRange();
     syncScrollBar();
-    const int shown = std::min(rowCount(), m_state.store().count());
-    for (int row = 0; row < shown; ++row)
-        fillRow(row, row);
+    for (int row = 0; row < rowCount(); ++row) {
+        if (const std::optional<int> record = m_state.recordAt(row))
+            fillRow(row, *record);
+    }
 }
 
 void RecordGrid::redraw() {
@@ -197,13 +182,6 @@ void RecordGrid::setCellText(int row, int column, const QString& text) {
         found->label->setText(text);
 }
 
-bool RecordGrid::writeBackRow(int row) {
-    QStringList texts;
-    for (int column = 0; column < columnCount(); ++column)
-        texts.append(cellText(row, column));
-    return m_state.writeBack(row, texts);
-}
-
 void RecordGrid::focusCell(int row, int column) {
     const Cell* found = cell(row, column);
     if (!found || !found->edit)
@@ -247,9 +225,9 @@ bool RecordGrid::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void RecordGrid::fillRow(int row, int record) {
-    const QStringList fields = m_state.store().fields(record);
-    for (int column = 0; column < fields.size(); ++column)
-        setCellText(row, column, fields.at(column));
+    const QStringList texts = m_model.texts(record);
+    for (int column = 0; column < columnCount(); ++column)
+        setCellText(row, column, texts.value(column));
 }
 
 void RecordGrid::blankCells() {
@@ -260,7 +238,7 @@ void RecordGrid::blankCells() {
 }
 
 void RecordGrid::syncScrollBar() {
-    // The range follows the store; only a change of the value by the user or setScrollTop
+    // The range follows the model; only a change of the value by the user or setScrollTop
     // is a scroll that redraws.
     const QSignalBlocker blocker(m_scrollBar);
     m_scrollBar->setMaximum(m_state.scrollMaximum());
@@ -291,7 +269,9 @@ void RecordGrid::moveFocus(int row, int column, int step) {
 }
 
 void RecordGrid::userEdited(int row, int column, const QString& text) {
-    writeBackRow(row);
+    const std::optional<int> record = m_state.recordAt(row);
+    if (record && !m_state.isLoading())
+        m_model.edit(*record, column, text);
     Q_EMIT cellEdited(row, column, text);
 }
 
