@@ -4,6 +4,7 @@
 #include "ui/grid/GridCellEdit.h"
 #include "ui/grid/GridGeometry.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -105,6 +106,7 @@ void RecordGrid::build(const GridDesign& design) {
         button->setObjectName(u"Cm2_%1"_s.arg(column));
         button->setFocusPolicy(Qt::NoFocus);
         button->setGeometry(pixels(geometry.header(column)));
+        button->installEventFilter(this);
         m_headers.append(button);
     }
 
@@ -196,6 +198,12 @@ void RecordGrid::setColumnCaption(int column, const QString& caption) {
 }
 
 bool RecordGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel) {
+        // The wheel scrolls over the cells as over the bar, and never the window behind.
+        QApplication::sendEvent(m_scrollBar, event);
+        event->accept();
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonPress && m_rowSelection) {
         const auto position = m_positions.constFind(watched);
         if (position != m_positions.cend()) {

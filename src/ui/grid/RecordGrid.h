@@ -26,7 +26,8 @@ struct GridDesign {
 
 // The record grid of every list screen: a frame `Pt1` holding the canvas `Pt2` with the header
 // buttons, R rows of cells over their bands, and the scroll bar `VS1`. The rows are a window
-// onto the screen's model; scrolling refills them from it and never creates widgets.
+// onto the screen's model; scrolling, by the bar or by the wheel over the rows, refills
+// them from it and never creates widgets.
 class RecordGrid : public QWidget {
     Q_OBJECT
 public:

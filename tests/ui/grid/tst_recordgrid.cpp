@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -81,6 +82,8 @@ private Q_SLOTS:
     void typedValueSurvivesScrolling();
     void shorterLoadAfterScrolling();
     void programChangesAreNoEdits();
+    void wheelScrollsOverTheRows_data();
+    void wheelScrollsOverTheRows();
 
 private:
     RecordGrid& makeGrid(bool rowSelection = true);
@@ -423,6 +426,40 @@ void TestRecordGrid::programChangesAreNoEdits() {
 
     QCOMPARE(edits.size(), 0);
     QCOMPARE(m_records.rows.at(3).at(CountColumn), record(3).at(CountColumn));
+}
+
+void TestRecordGrid::wheelScrollsOverTheRows_data() {
+    QTest::addColumn<QString>("under");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<int>("notches"); // towards the end
+    QTest::addColumn<int>("expectedTop");
+
+    const int lines = QApplication::wheelScrollLines();
+    QTest::newRow("over a read-only cell") << u"cell_1_0"_s << 0 << 1 << lines;
+    QTest::newRow("over a text-entry cell") << u"cell_2_2"_s << 0 << 1 << lines;
+    QTest::newRow("over a band") << u"band_3"_s << 0 << 1 << lines;
+    QTest::newRow("over a header") << u"Cm2_1"_s << 0 << 1 << lines;
+    QTest::newRow("back up") << u"cell_0_3"_s << lines + 1 << -1 << 1;
+}
+
+void TestRecordGrid::wheelScrollsOverTheRows() {
+    QFETCH(QString, under);
+    QFETCH(int, top);
+    QFETCH(int, notches);
+    QFETCH(int, expectedTop);
+    RecordGrid& grid = makeGrid();
+    load(20);
+    grid.setScrollTop(top);
+    QWidget* widget = grid.findChild<QWidget*>(under);
+    const QPoint centre = widget->rect().center();
+
+    QWheelEvent wheel(centre, widget->mapToGlobal(centre), QPoint(), QPoint(0, -120 * notches),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+
+    QVERIFY(wheel.isAccepted());
+    QCOMPARE(grid.scrollTop(), expectedTop);
+    QCOMPARE(grid.cellText(0, 0), record(expectedTop).at(0));
 }
 
 QTEST_MAIN(TestRecordGrid)
