@@ -2,11 +2,11 @@
 
 #include "ui/Twips.h"
 #include "ui/grid/GridCellEdit.h"
+#include "ui/grid/GridCellLabel.h"
 #include "ui/grid/GridGeometry.h"
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -89,9 +89,8 @@ void RecordGrid::build(const GridDesign& design) {
                     [this, row, column](const QString& text) { userEdited(row, column, text); });
                 widget = cell.edit;
             } else {
-                cell.label = new QLabel(canvas);
+                cell.label = new GridCellLabel(canvas);
                 cell.label->setAlignment(description.alignment | Qt::AlignVCenter);
-                cell.label->setTextFormat(Qt::PlainText);
                 widget = cell.label;
             }
             widget->setObjectName(u"cell_%1_%2"_s.arg(row).arg(column));
@@ -181,7 +180,7 @@ void RecordGrid::setCellText(int row, int column, const QString& text) {
     if (found->edit)
         found->edit->setText(text);
     else
-        found->label->setText(text);
+        found->label->setCellText(text);
 }
 
 void RecordGrid::focusCell(int row, int column) {

@@ -11,7 +11,7 @@
 #include <QWidget>
 
 class GridCellEdit;
-class QLabel;
+class GridCellLabel;
 class QPushButton;
 class QScrollBar;
 
@@ -85,7 +85,7 @@ protected:
 
 private:
     struct Cell {
-        QLabel* label = nullptr;
+        GridCellLabel* label = nullptr;
         GridCellEdit* edit = nullptr;
     };
 

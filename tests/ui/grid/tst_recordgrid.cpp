@@ -84,6 +84,8 @@ private Q_SLOTS:
     void programChangesAreNoEdits();
     void wheelScrollsOverTheRows_data();
     void wheelScrollsOverTheRows();
+    void cutTextShowsWholeAsToolTip_data();
+    void cutTextShowsWholeAsToolTip();
 
 private:
     RecordGrid& makeGrid(bool rowSelection = true);
@@ -460,6 +462,35 @@ void TestRecordGrid::wheelScrollsOverTheRows() {
     QVERIFY(wheel.isAccepted());
     QCOMPARE(grid.scrollTop(), expectedTop);
     QCOMPARE(grid.cellText(0, 0), record(expectedTop).at(0));
+}
+
+void TestRecordGrid::cutTextShowsWholeAsToolTip_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("cut");
+
+    QTest::newRow("a name that fits") << 1 << u"红塔山\\经典"_s << false;
+    QTest::newRow("a name too long") << 1 << u"红塔山（经典1956）软盒\\二十支装香烟礼盒"_s << true;
+    QTest::newRow("a remark too long to edit in view")
+        << RemarkColumn << u"周三送货，找王师傅签收"_s << true;
+}
+
+void TestRecordGrid::cutTextShowsWholeAsToolTip() {
+    QFETCH(int, column);
+    QFETCH(QString, text);
+    QFETCH(bool, cut);
+    RecordGrid& grid = makeGrid();
+    m_records.rows = {record(0)};
+    m_records.rows[0][column] = text;
+    grid.load();
+    QWidget* cell = grid.findChild<QWidget*>(u"cell_0_%1"_s.arg(column));
+
+    QCOMPARE(grid.cellText(0, column), text);
+    QCOMPARE(cell->toolTip(), cut ? text : QString());
+
+    // A short text shown in the cell afterwards drops the tool tip of the long one.
+    load(1);
+    QCOMPARE(cell->toolTip(), QString());
 }
 
 QTEST_MAIN(TestRecordGrid)
