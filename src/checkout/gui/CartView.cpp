@@ -6,6 +6,8 @@
 
 #include <QMouseEvent>
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -81,11 +83,14 @@ QStringList CartView::texts(int index) const {
             line.remark};
 }
 
-void CartView::refill() {
-    const bool scrolled = m_grid->scrollTop() != 0;
-    m_grid->refill();
-    // Going back to the first line is a scroll, and a scroll clears the highlight.
-    if (scrolled)
+void CartView::refill(std::optional<int> shownLine) {
+    const int before = m_grid->scrollTop();
+    int top = 0;
+    if (shownLine)
+        top = std::clamp(before, *shownLine - Rows + 1, *shownLine);
+    m_grid->refill(top);
+    // Moving the view is a scroll, and a scroll clears the highlight.
+    if (m_grid->scrollTop() != before)
         resetSelection();
 }
 

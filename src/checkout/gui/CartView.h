@@ -20,8 +20,9 @@ public:
 
     CartView(Cart& cart, QWidget* parent);
 
-    // Shows the cart from its first line; a highlighted row keeps its highlight.
-    void refill();
+    // Shows the cart from its first line, or, given a line, where the view shows it with the least
+    // scrolling. A highlighted row keeps its highlight unless the view moved.
+    void refill(std::optional<int> shownLine = std::nullopt);
     // Stripes painted again, the highlight gone, the selected row back to the top one.
     void resetSelection();
     // The cart line shown in the selected row, if there is one.

@@ -12,10 +12,10 @@ void GridState::setTop(int top) {
     m_top = std::clamp(top, 0, m_scrollMaximum);
 }
 
-void GridState::setScrollRange() {
+void GridState::setScrollRange(int top) {
     const int records = m_model.count();
     m_scrollMaximum = records > m_rows ? records - m_rows : 0;
-    m_top = 0;
+    setTop(top);
 }
 
 std::optional<int> GridState::recordAt(int row) const {

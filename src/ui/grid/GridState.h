@@ -17,8 +17,8 @@ public:
     void setTop(int top);
     int scrollMaximum() const { return m_scrollMaximum; }
     bool scrollEnabled() const { return m_scrollMaximum > 0; }
-    // Fits the range to the model's records and goes back to the first one.
-    void setScrollRange();
+    // Fits the range to the model's records and shows them from the given one.
+    void setScrollRange(int top = 0);
 
     bool isLoading() const { return m_loading; }
     void setLoading(bool loading) { m_loading = loading; }

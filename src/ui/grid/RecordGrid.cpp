@@ -129,9 +129,9 @@ void RecordGrid::load() {
     m_state.setLoading(false);
 }
 
-void RecordGrid::refill() {
+void RecordGrid::refill(int top) {
     blankCells();
-    m_state.setScrollRange();
+    m_state.setScrollRange(top);
     syncScrollBar();
     for (int row = 0; row < rowCount(); ++row) {
         if (const std::optional<int> record = m_state.recordAt(row))

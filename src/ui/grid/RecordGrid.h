@@ -43,9 +43,9 @@ public:
 
     // Shows the model's first records afresh, with the loading flag set throughout.
     void load();
-    // Blanks every cell, fits the scroll range to the model and shows its first records; a
-    // highlighted row keeps its highlight.
-    void refill();
+    // Blanks every cell, fits the scroll range to the model and shows its records from the
+    // given one (as far as the range allows); a highlighted row keeps its highlight.
+    void refill(int top = 0);
     // Fills every row from record top + r and paints the stripes again.
     void redraw();
     // Stripes by screen position; removes the highlight and forgets the selected row.
