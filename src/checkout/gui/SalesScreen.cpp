@@ -254,8 +254,7 @@ ReceiptSale SalesScreen::receiptSale() const {
 }
 
 void SalesScreen::addProduct(const PickEntry& product) {
-    m_sale.cart.addProduct(product);
-    m_cartView->refill();
+    m_cartView->refill(m_sale.cart.addProduct(product));
     showTotals();
     m_picker->reset();
 }
