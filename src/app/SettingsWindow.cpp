@@ -1,10 +1,10 @@
 #include "app/SettingsWindow.h"
 
 #include "app/ChildPlacement.h"
-#include "app/ReceiptDriveFrame.h"
+#include "app/ReceiptRouteFrame.h"
 #include "base/AppContext.h"
 #include "base/Platform.h"
-#include "checkout/ReceiptDriveBook.h"
+#include "checkout/ReceiptRouteBook.h"
 #include "checkout/gui/TillPrinter.h"
 #include "data/ColumnWidth.h"
 #include "data/DbError.h"
@@ -53,10 +53,10 @@ SettingsWindow::SettingsWindow(AppContext& context, QWidget* parent)
     setWindowTitle(u"结合设置"_s);
     setFixedSize(Twips::size(6900, 8340));
     buildReceiptFrame();
-    m_driveFrame = new ReceiptDriveFrame(this);
-    m_driveFrame->setGeometry(Twips::rect(240, 4140, 6420, 1620));
-    connect(m_driveFrame, &ReceiptDriveFrame::testPrintRequested, this, [this] {
-        m_till->printWith(testSale(m_platform.now().date()), fields(), m_driveFrame->drive());
+    m_routeFrame = new ReceiptRouteFrame(this);
+    m_routeFrame->setGeometry(Twips::rect(240, 4140, 6420, 1620));
+    connect(m_routeFrame, &ReceiptRouteFrame::testPrintRequested, this, [this] {
+        m_till->printWith(testSale(m_platform.now().date()), fields(), m_routeFrame->route());
     });
     buildPasswordFrame();
     auto* save =
@@ -135,7 +135,7 @@ void SettingsWindow::load() {
     m_loaded = fields();
     try {
         m_book.readInto(m_loaded);
-        m_driveFrame->setDrive(ReceiptDriveBook(m_database).read());
+        m_routeFrame->setRoute(ReceiptRouteBook(m_database).read());
     } catch (const DbError&) {
         // An unreadable row leaves the fields as they are; the user may still type them.
     }
@@ -180,7 +180,7 @@ void SettingsWindow::save() {
     try {
         Transaction transaction(m_database);
         refused = m_book.saveReceiptSettings(fields());
-        ReceiptDriveBook(m_database).write(m_driveFrame->drive());
+        ReceiptRouteBook(m_database).write(m_routeFrame->route());
         transaction.commit();
     } catch (const DbError& error) {
         refused = {error.message()};

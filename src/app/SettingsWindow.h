@@ -7,14 +7,14 @@
 
 class Database;
 class Platform;
-class ReceiptDriveFrame;
+class ReceiptRouteFrame;
 class TillPrinter;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 struct AppContext;
 
-// "结合设置": the receipt settings, the two printers, how the receipt printer is driven and
+// "结合设置": the receipt settings, the two printers, the way receipts reach the printer and
 // the login password. Its fields are
 // filled from the stored row when it is made, and they are what the program reads as the
 // current settings for as long as the window lives.
@@ -50,7 +50,7 @@ private:
     Database& m_database;
     SettingsBook m_book;
     TillPrinter* m_till;
-    ReceiptDriveFrame* m_driveFrame = nullptr;
+    ReceiptRouteFrame* m_routeFrame = nullptr;
     SettingsRow m_loaded;
     QLineEdit* m_title = nullptr;
     QLineEdit* m_footers[3] = {};

@@ -2,7 +2,7 @@
 #include "app/SettingsWindow.h"
 #include "app/StandardScreens.h"
 #include "base/AppContext.h"
-#include "checkout/ReceiptDriveBook.h"
+#include "checkout/ReceiptRouteBook.h"
 #include "support/EscPosReader.h"
 #include "support/FakePlatform.h"
 #include "support/TempShop.h"
@@ -61,11 +61,11 @@ struct Till {
             desktop.sendRaw(target, bytes, std::move(done));
         };
         shop.db().exec(u"UPDATE [设置] SET [自动打印] = ?", autoPrint ? u"1"_s : u"0"_s);
-        ReceiptDrive receiptDrive;
-        receiptDrive.mode = ReceiptDrive::Mode::EscPos;
-        receiptDrive.address = address;
-        receiptDrive.openDrawer = openDrawer;
-        ReceiptDriveBook(shop.db()).write(receiptDrive);
+        ReceiptRoute receiptRoute;
+        receiptRoute.mode = ReceiptRoute::Mode::EscPos;
+        receiptRoute.address = address;
+        receiptRoute.openDrawer = openDrawer;
+        ReceiptRouteBook(shop.db()).write(receiptRoute);
         window.show();
         window.activateWindow();
         if (!QTest::qWaitForWindowActive(&window))
@@ -104,7 +104,7 @@ private Q_SLOTS:
     void unreachablePrinterNeverHoldsTheTill();
     void drawerOpensFromTheMenu();
     void testPrintSendsTheFieldsAsTheyStand();
-    void driveSettingsAreSavedWithTheOthers();
+    void routeSettingsAreSavedWithTheOthers();
 };
 
 void TestRawPrint::saveSendsReceiptAndDrawerPulse_data() {
@@ -200,20 +200,20 @@ void TestRawPrint::testPrintSendsTheFieldsAsTheyStand() {
     QVERIFY(printed.contains(QString(32, u'-'))); // 58 mm
 }
 
-void TestRawPrint::driveSettingsAreSavedWithTheOthers() {
+void TestRawPrint::routeSettingsAreSavedWithTheOthers() {
     Till till(QString(), false, false);
     till.window.settings().show();
     SettingsWindow* settings = till.window.settings().loadedWindow();
     settings->findChild<QLineEdit*>(u"title"_s)->setText(u"新标题"_s);
-    settings->findChild<QComboBox*>(u"driveMode"_s)->setCurrentIndex(0);
+    settings->findChild<QComboBox*>(u"routeMode"_s)->setCurrentIndex(0);
     settings->findChild<QComboBox*>(u"paperWidth"_s)->setCurrentIndex(0);
     settings->findChild<QLineEdit*>(u"printerAddress"_s)->setText(u" shop-printer:9101 "_s);
     settings->findChild<QCheckBox*>(u"openDrawer"_s)->setChecked(true);
     QTest::mouseClick(settings->findChild<QPushButton*>(u"save"_s), Qt::LeftButton);
 
     till.shop.reopen();
-    const ReceiptDrive stored = ReceiptDriveBook(till.shop.db()).read();
-    QCOMPARE(stored.mode, ReceiptDrive::Mode::Driver);
+    const ReceiptRoute stored = ReceiptRouteBook(till.shop.db()).read();
+    QCOMPARE(stored.mode, ReceiptRoute::Mode::Driver);
     QCOMPARE(stored.paperWidth, 58);
     QCOMPARE(stored.address, u"shop-printer:9101"_s);
     QVERIFY(stored.openDrawer);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "checkout/ReceiptDrive.h"
+#include "checkout/ReceiptRoute.h"
 #include "checkout/ReceiptSale.h"
 #include "data/SettingsRow.h"
 
@@ -11,7 +11,7 @@ class Database;
 class Platform;
 class QWidget;
 
-// Prints receipts the way the drive settings say and opens the cash drawer. ESC/POS bytes
+// Prints receipts the way the route settings say and opens the cash drawer. ESC/POS bytes
 // are sent without waiting for the printer; a failure is shown once per send as "打印失败："
 // and the reason, over `window`.
 class TillPrinter : public QObject {
@@ -20,7 +20,7 @@ public:
     TillPrinter(Platform& platform, Database& database, QString dataFolder, QWidget* window);
 
     void print(const ReceiptSale& sale, const SettingsRow& settings);
-    void printWith(const ReceiptSale& sale, const SettingsRow& settings, const ReceiptDrive& drive);
+    void printWith(const ReceiptSale& sale, const SettingsRow& settings, const ReceiptRoute& route);
 
     // A sale has been saved: with the drawer setting on, the drawer opens - after the receipt
     // and in the same send when the receipt is printed at once, else on its own.
@@ -28,8 +28,8 @@ public:
     void openDrawer(const SettingsRow& settings);
 
 private:
-    ReceiptDrive storedDrive() const;
-    void send(const SettingsRow& settings, const ReceiptDrive& drive, const QByteArray& bytes);
+    ReceiptRoute storedRoute() const;
+    void send(const SettingsRow& settings, const ReceiptRoute& route, const QByteArray& bytes);
 
     Platform& m_platform;
     Database& m_database;

@@ -2,9 +2,9 @@
 
 #include <QString>
 
-// How receipts reach the receipt printer. ESC/POS bytes go to the network address when one
-// is given, otherwise raw to the receipt printer's queue.
-struct ReceiptDrive {
+// 打印方式 and the rest of how receipts reach the receipt printer. ESC/POS bytes go to the
+// network address when one is given, otherwise raw to the receipt printer's queue.
+struct ReceiptRoute {
     enum class Mode { Driver, EscPos };
     static constexpr int DefaultPort = 9100;
 
@@ -16,5 +16,5 @@ struct ReceiptDrive {
     // Character columns of Latin text on the roll; a Chinese character takes two.
     int columns() const { return paperWidth == 58 ? 32 : 48; }
 
-    bool operator==(const ReceiptDrive&) const = default;
+    bool operator==(const ReceiptRoute&) const = default;
 };
