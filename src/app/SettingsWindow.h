@@ -21,7 +21,7 @@ struct AppContext;
 class SettingsWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit SettingsWindow(AppContext& context, QWidget* parent = nullptr);
+    SettingsWindow(AppContext& context, TillPrinter& till, QWidget* parent = nullptr);
 
     // The fields as they stand, saved or not; 密码 and 条码 as read when the window opened.
     SettingsRow fields() const;
@@ -38,6 +38,7 @@ protected:
 private:
     QLineEdit* addLineEdit(QWidget* parent, const QString& name, const QRect& geometry,
                            int maxLength);
+    QLineEdit* addMarginBox(QWidget* parent, const QString& name, int left, const QString& shown);
     QComboBox* addPrinterList(QWidget* parent, const QString& name, const QRect& geometry,
                               int maxLength);
     void buildReceiptFrame();
@@ -49,7 +50,7 @@ private:
     Platform& m_platform;
     Database& m_database;
     SettingsBook m_book;
-    TillPrinter* m_till;
+    TillPrinter& m_till;
     ReceiptRouteFrame* m_routeFrame = nullptr;
     SettingsRow m_loaded;
     QLineEdit* m_title = nullptr;

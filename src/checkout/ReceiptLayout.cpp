@@ -1,7 +1,6 @@
 #include "checkout/ReceiptLayout.h"
 
 #include "checkout/ReceiptMoney.h"
-#include "data/Decimal.h"
 #include "data/TextCut.h"
 
 #include <algorithm>
@@ -20,8 +19,8 @@ constexpr double FeedBelow = 4;
 constexpr double ShortestPage = 10;
 constexpr qsizetype NameLength = 9;
 
-double millimetres(const QString& margin) {
-    return static_cast<double>(Decimal::read(margin).units()) / Decimal::Scale;
+double millimetres(Decimal margin) {
+    return static_cast<double>(margin.units()) / Decimal::Scale;
 }
 
 } // namespace

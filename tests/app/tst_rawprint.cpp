@@ -100,6 +100,8 @@ class TestRawPrint : public QObject {
 private Q_SLOTS:
     void saveSendsReceiptAndDrawerPulse_data();
     void saveSendsReceiptAndDrawerPulse();
+    void everySaveOpensTheDrawerOnce_data();
+    void everySaveOpensTheDrawerOnce();
     void unreachablePrinterNeverHoldsTheTill_data();
     void unreachablePrinterNeverHoldsTheTill();
     void drawerOpensFromTheMenu();
@@ -138,6 +140,26 @@ void TestRawPrint::saveSendsReceiptAndDrawerPulse() {
     QCOMPARE(job.last() == u"{drawer pin 2 50/500 ms}"_s, openDrawer);
     QCOMPARE(job.count(u"{drawer pin 2 50/500 ms}"_s), openDrawer ? 1 : 0);
     QCOMPARE(till.platform.messages, QStringList());
+}
+
+void TestRawPrint::everySaveOpensTheDrawerOnce_data() {
+    QTest::addColumn<bool>("autoPrint");
+    QTest::newRow("without a receipt") << false;
+    QTest::newRow("after its receipt") << true;
+}
+
+void TestRawPrint::everySaveOpensTheDrawerOnce() {
+    QFETCH(bool, autoPrint);
+    Till till(u"192.0.2.1:9100"_s, autoPrint, true);
+    till.platform.rawPrinter = nullptr; // recorded only
+    till.sell(u"中华"_s);
+    // The second save comes while the saved mark of the first is still shown.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F12);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F12);
+    QTest::qWait(50);
+    QCOMPARE(till.platform.rawJobs.size(), 2);
+    for (const FakePlatform::RawJob& job : till.platform.rawJobs)
+        QCOMPARE(EscPosReader::read(job.bytes).count(u"{drawer pin 2 50/500 ms}"_s), 1);
 }
 
 void TestRawPrint::unreachablePrinterNeverHoldsTheTill_data() {

@@ -6,7 +6,6 @@
 #include "checkout/gui/ReceiptPrinter.h"
 #include "data/DbError.h"
 
-#include <QTimer>
 #include <QWidget>
 
 using namespace Qt::Literals::StringLiterals;
@@ -20,31 +19,20 @@ TillPrinter::TillPrinter(Platform& platform, Database& database, QString dataFol
     , m_window(window) {}
 
 void TillPrinter::print(const ReceiptSale& sale, const SettingsRow& settings) {
-    printWith(sale, settings, storedRoute());
+    printReceipt(sale, settings, storedRoute(), false);
 }
 
 void TillPrinter::printWith(const ReceiptSale& sale, const SettingsRow& settings,
                             const ReceiptRoute& route) {
-    if (route.mode == ReceiptRoute::Mode::Driver) {
-        ReceiptPrinter(m_platform, m_dataFolder).print(sale, settings);
-        return;
-    }
-    QByteArray bytes = EscPosReceipt(settings, sale, route.paperWidth).bytes();
-    if (std::exchange(m_drawerWaiting, false))
-        bytes += EscPosReceipt::drawerPulse();
-    send(settings, route, bytes);
+    printReceipt(sale, settings, route, false);
 }
 
-void TillPrinter::saleSaved(const SettingsRow& settings) {
+void TillPrinter::saleSaved(const ReceiptSale& sale, const SettingsRow& settings) {
     const ReceiptRoute route = storedRoute();
-    if (!route.openDrawer)
-        return;
-    // The receipt, if one is printed, is asked for in the same turn of the event loop.
-    m_drawerWaiting = true;
-    QTimer::singleShot(0, this, [this, settings, route] {
-        if (std::exchange(m_drawerWaiting, false))
-            send(settings, route, EscPosReceipt::drawerPulse());
-    });
+    if (settings.autoPrint)
+        printReceipt(sale, settings, route, route.openDrawer);
+    else if (route.openDrawer)
+        send(settings, route, EscPosReceipt::drawerPulse());
 }
 
 void TillPrinter::openDrawer(const SettingsRow& settings) {
@@ -57,6 +45,19 @@ ReceiptRoute TillPrinter::storedRoute() const {
     } catch (const DbError&) {
         return ReceiptRoute(); // the page through the driver, as before these settings
     }
+}
+
+void TillPrinter::printReceipt(const ReceiptSale& sale, const SettingsRow& settings,
+                               const ReceiptRoute& route, bool thenOpenDrawer) {
+    const QByteArray pulse = thenOpenDrawer ? EscPosReceipt::drawerPulse() : QByteArray();
+    if (route.mode == ReceiptRoute::Mode::Driver) {
+        ReceiptPrinter(m_platform, m_dataFolder).print(sale, settings);
+        if (thenOpenDrawer)
+            send(settings, route, pulse);
+        return;
+    }
+    // One send: the drawer opens when the receipt is out, not before.
+    send(settings, route, EscPosReceipt(settings, sale, route.paperWidth).bytes() + pulse);
 }
 
 void TillPrinter::send(const SettingsRow& settings, const ReceiptRoute& route,
