@@ -186,7 +186,7 @@ QMdiSubWindow* MainWindow::openStockScreen(const QString& kind) {
 }
 
 void MainWindow::openHelp(HelpManual::Page page) {
-    HelpManual::show(m_context.platform, m_context.dataFolder, page);
+    HelpManual::show(m_context.platform, m_context.dataFolder, page, this);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
