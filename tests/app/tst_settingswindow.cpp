@@ -184,6 +184,8 @@ void TestSettingsWindow::rejectedSaveIsReportedAndKeepsTheWindow_data() {
     QTest::newRow("the database refuses") << u"0"_s << true << u"保存失败：disk full"_s;
     QTest::newRow("negative margin")
         << u"-1"_s << false << u"保存失败：打印上边距应在0到30毫米之间"_s;
+    QTest::newRow("margin past 30 mm")
+        << u"30.01"_s << false << u"保存失败：打印上边距应在0到30毫米之间"_s;
 }
 
 void TestSettingsWindow::rejectedSaveIsReportedAndKeepsTheWindow() {

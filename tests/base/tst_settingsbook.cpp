@@ -39,8 +39,6 @@ private Q_SLOTS:
     void saveWritesReceiptSettingsOnly();
     void overLongTextStaysAsStored_data();
     void overLongTextStaysAsStored();
-    void marginOutsideTheRangeStoresNothing_data();
-    void marginOutsideTheRangeStoresNothing();
     void saveWithoutARowFails();
     void changePassword_data();
     void changePassword();
@@ -106,31 +104,6 @@ void TestSettingsBook::overLongTextStaysAsStored() {
     QCOMPARE(stored(shop.db(), column == u"标题" ? u"结尾1"_s : u"标题"_s),
              column == u"标题" ? u"a"_s : u"小卖部"_s);
     QCOMPARE(stored(shop.db(), u"默认打印机"_s), u"Office"_s);
-}
-
-void TestSettingsBook::marginOutsideTheRangeStoresNothing_data() {
-    QTest::addColumn<QString>("left");
-    QTest::addColumn<QString>("top");
-    QTest::addColumn<QStringList>("refused");
-    const QString leftRefused = u"打印左边距应在0到30毫米之间"_s;
-    QTest::newRow("negative left") << u"-0.5"_s << u"0"_s << QStringList{leftRefused};
-    QTest::newRow("top past 30") << u"0"_s << u"30.01"_s
-                                 << QStringList{u"打印上边距应在0到30毫米之间"_s};
-    QTest::newRow("past what a number holds")
-        << u"99999999999999999999"_s << u"8"_s << QStringList{leftRefused};
-}
-
-void TestSettingsBook::marginOutsideTheRangeStoresNothing() {
-    QFETCH(QString, left);
-    QFETCH(QString, top);
-    QFETCH(QStringList, refused);
-    TempShop shop;
-    SettingsRow row = edited();
-    row.leftMargin = Decimal::read(left);
-    row.topMargin = Decimal::read(top);
-    QCOMPARE(SettingsBook(shop.db()).saveReceiptSettings(row), refused);
-    QCOMPARE(stored(shop.db(), u"标题"_s), u"zerurad"_s);
-    QCOMPARE(stored(shop.db(), u"左边距"_s), u"0"_s);
 }
 
 void TestSettingsBook::saveWithoutARowFails() {
