@@ -48,8 +48,7 @@ private Q_SLOTS:
 
 void TestSettingsBook::nullColumnsLeaveFieldsAsTheyWere() {
     TempShop shop;
-    shop.db().exec(u"UPDATE [设置] SET [左边距] = NULL, [标题] = NULL, [上边距] = '', "
-                   u"[自动打印] = ' 1 元'");
+    shop.db().exec(u"UPDATE [设置] SET [左边距] = NULL, [标题] = NULL, [上边距] = ''");
     SettingsRow row;
     row.leftMargin = Decimal::fromInt(120);
     row.topMargin = Decimal::fromInt(200);
@@ -58,7 +57,6 @@ void TestSettingsBook::nullColumnsLeaveFieldsAsTheyWere() {
     QCOMPARE(row.leftMargin, Decimal::fromInt(120));
     QCOMPARE(row.title, u"before"_s);
     QCOMPARE(row.topMargin, Decimal()); // an empty text is a value, not a NULL: 0
-    QCOMPARE(row.autoPrint, true);      // read as a whole number
     QCOMPARE(row.footer1, u"电话：010-62345678"_s);
 }
 
@@ -77,7 +75,6 @@ void TestSettingsBook::saveWritesReceiptSettingsOnly() {
     SettingsRow row;
     SettingsBook(shop.db()).readInto(row);
     QCOMPARE(row.leftMargin, edited().leftMargin);
-    QCOMPARE(row.autoPrint, true);
 }
 
 void TestSettingsBook::overLongTextStaysAsStored_data() {
