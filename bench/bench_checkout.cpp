@@ -5,6 +5,7 @@
 #include "checkout/Sale.h"
 #include "checkout/SaleBook.h"
 #include "checkout/ScreenFixture.h"
+#include "support/GuiTestMain.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -42,7 +43,6 @@ class BenchCheckout : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setFont(QFont(u"WenQuanYi Micro Hei"_s, 9)); }
     void cleanupTestCase() { tills.clear(); }
     void keystrokeLookup_data();
     void keystrokeLookup();
@@ -192,5 +192,5 @@ void BenchCheckout::historyQuery() {
     QCOMPARE(till.list(u"historyList"_s)->count(), 70000);
 }
 
-QTEST_MAIN(BenchCheckout)
+GUI_TEST_MAIN(BenchCheckout)
 #include "bench_checkout.moc"

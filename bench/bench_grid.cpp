@@ -1,3 +1,4 @@
+#include "support/GuiTestMain.h"
 #include "ui/grid/RecordGrid.h"
 
 #include <QTest>
@@ -139,5 +140,5 @@ void BenchGrid::redrawLines() {
     QCOMPARE(grid.cellText(0, 7), field(top, 7));
 }
 
-QTEST_MAIN(BenchGrid)
+GUI_TEST_MAIN(BenchGrid)
 #include "bench_grid.moc"

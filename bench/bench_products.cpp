@@ -6,6 +6,7 @@
 #include "catalogue/gui/ProductScreen.h"
 #include "data/Transaction.h"
 #include "support/FakePlatform.h"
+#include "support/GuiTestMain.h"
 #include "support/TempShop.h"
 #include "ui/grid/RecordGrid.h"
 
@@ -90,5 +91,5 @@ void BenchProducts::search() {
     QCOMPARE(grid->store().count(), listed);
 }
 
-QTEST_MAIN(BenchProducts)
+GUI_TEST_MAIN(BenchProducts)
 #include "bench_products.moc"

@@ -4,6 +4,7 @@
 #include "checkout/ProductFixture.h"
 #include "checkout/ReceiptRouteBook.h"
 #include "support/FakePlatform.h"
+#include "support/GuiTestMain.h"
 #include "support/TempShop.h"
 #include "system/DesktopPlatform.h"
 
@@ -86,5 +87,5 @@ void BenchRawReceipt::f12ToLastByte() {
           lastByte.at(Rounds / 2) / 1000.0, lastByte.last() / 1000.0);
 }
 
-QTEST_MAIN(BenchRawReceipt)
+GUI_TEST_MAIN(BenchRawReceipt)
 #include "bench_rawreceipt.moc"

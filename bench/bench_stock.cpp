@@ -3,6 +3,7 @@
 #include "stock/StockBook.h"
 #include "stock/gui/StockScreen.h"
 #include "support/FakePlatform.h"
+#include "support/GuiTestMain.h"
 #include "support/TempShop.h"
 
 #include <QApplication>
@@ -62,7 +63,6 @@ class BenchStock : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setFont(QFont(u"WenQuanYi Micro Hei"_s, 9)); }
     void cleanupTestCase() { shop.reset(); }
     void bookQueryOneMonth();
     void queryOneMonth();
@@ -158,5 +158,5 @@ void BenchStock::screenPickAndSave() {
     QCOMPARE(screen.findChild<QLabel*>(u"cell_0_1"_s)->text(), screen.selectedMovement());
 }
 
-QTEST_MAIN(BenchStock)
+GUI_TEST_MAIN(BenchStock)
 #include "bench_stock.moc"

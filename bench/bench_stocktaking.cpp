@@ -9,6 +9,7 @@
 #include "stock/gui/StocktakingRecordsScreen.h"
 #include "stock/gui/StocktakingScreen.h"
 #include "support/FakePlatform.h"
+#include "support/GuiTestMain.h"
 #include "support/TempShop.h"
 #include "ui/grid/RecordGrid.h"
 
@@ -132,5 +133,5 @@ void BenchStocktaking::recordsMonthScreen() {
     QVERIFY(screen.findChild<RecordGrid*>(u"grid"_s)->store().count() > 4000);
 }
 
-QTEST_MAIN(BenchStocktaking)
+GUI_TEST_MAIN(BenchStocktaking)
 #include "bench_stocktaking.moc"

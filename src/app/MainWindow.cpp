@@ -9,7 +9,6 @@
 #include "shopfile/DailyBackup.h"
 #include "shopfile/DataFolder.h"
 #include "shopfile/QuietCheckpoint.h"
-#include "ui/ShortcutPriority.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
@@ -70,7 +69,6 @@ MainWindow::MainWindow(AppContext& context, ScreenRegistry screens, QWidget* par
     layout->addWidget(m_mdi);
     setCentralWidget(central);
     buildMenus();
-    new ShortcutPriority(this);
     new QuietCheckpoint(context.database, this);
 
     // The session ending closes the program the same way as the close box.
@@ -191,17 +189,25 @@ void MainWindow::openHelp(HelpManual::Page page) {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    // A screen smaller than the least size keeps the window maximised to it rather than
+    // restoring it to a size past the screen's edges.
     const QSize least = minimumSize();
-    if (width() < least.width() || height() < least.height())
+    if (!isMaximized() && (width() < least.width() || height() < least.height()))
         resize(size().expandedTo(least));
     if (!m_exiting)
-        placeSalesScreen();
+        placeScreens();
 }
 
-void MainWindow::placeSalesScreen() {
-    if (QMdiSubWindow* sales = screenWindow(Screen::Sales))
-        sales->move(childPlacement(size(), sales->size()));
-    else
+void MainWindow::placeScreens() {
+    // A screen left outside by a smaller window (restored from maximised) comes back to where it
+    // opens; the sales screen always goes there.
+    const QRect area = m_mdi->viewport()->rect();
+    for (const auto& [screen, window] : m_open) {
+        if (window && !window->isHidden() && !window->isMinimized() && !window->isMaximized() &&
+            (screen == Screen::Sales || !area.contains(window->geometry())))
+            window->move(childPlacement(size(), window->size()));
+    }
+    if (!screenWindow(Screen::Sales))
         openScreen(Screen::Sales);
 }
 

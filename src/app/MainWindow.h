@@ -42,7 +42,7 @@ private:
     QWidget* buildToolStrip();
     void buildMenus();
     void openHelp(HelpManual::Page page);
-    void placeSalesScreen();
+    void placeScreens();
     // False when a screen refused to close.
     bool closeScreens();
     void exitProgram();

@@ -4,32 +4,15 @@
 #include "base/AppContext.h"
 #include "shopfile/StartUp.h"
 #include "system/DesktopPlatform.h"
-#include "ui/KeyboardButtons.h"
-#include "ui/OneLineInput.h"
+#include "ui/ApplicationSetUp.h"
 
 #include <QApplication>
-#include <QFont>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 #include <memory>
 
-using namespace Qt::Literals::StringLiterals;
-
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    // Without an explicit CJK face Qt may pick Japanese glyph shapes for Chinese text.
-    application.setFont(QFont(u"WenQuanYi Micro Hei"_s, 9));
-    OneLineInput oneLineInput;
-    application.installEventFilter(&oneLineInput);
-    // Standard buttons of message boxes read 确定, 是, 否.
-    QTranslator qtTranslations;
-    if (qtTranslations.load(QLocale(QLocale::Chinese, QLocale::China), u"qtbase"_s, u"_"_s,
-                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        application.installTranslator(&qtTranslations);
-
-    KeyboardButtons keyboardButtons;
+    setUpApplication(application);
     DesktopPlatform platform;
     StartUpResult started = StartUp::run(platform.driveDRoot(), platform.driveCRoot());
     if (!started.database) {

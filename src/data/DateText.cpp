@@ -1,5 +1,7 @@
 #include "data/DateText.h"
 
+#include "data/HalfWidth.h"
+
 #include <QRegularExpression>
 
 using namespace Qt::Literals::StringLiterals;
@@ -12,7 +14,7 @@ QString format(QDate date) {
 
 std::optional<QDate> parse(QStringView text) {
     static const QRegularExpression pattern(u"^\\s*(\\d{4})-(\\d{1,2})-(\\d{1,2})\\s*$"_s);
-    const QRegularExpressionMatch match = pattern.match(text.toString());
+    const QRegularExpressionMatch match = pattern.match(halfWidth(text));
     if (!match.hasMatch())
         return std::nullopt;
     const QDate date(match.captured(1).toInt(), match.captured(2).toInt(),

@@ -12,7 +12,8 @@ namespace DateText {
 // "yyyy-mm-dd", the form of every date box and every stored date.
 QString format(QDate date);
 
-// Accepts "yyyy-m-d" with one- or two-digit month and day ("2017-3-5"); nothing else.
+// Accepts "yyyy-m-d" with one- or two-digit month and day ("2017-3-5"), typed in full-width
+// characters too; nothing else.
 std::optional<QDate> parse(QStringView text);
 
 // One calendar month back, clipped to the end of a shorter month (03-31 gives 02-28).

@@ -1,5 +1,7 @@
 #include "data/Decimal.h"
 
+#include "data/HalfWidth.h"
+
 #include <limits>
 
 namespace {
@@ -29,14 +31,8 @@ Wide divideRounded(Wide value, Wide divisor) {
     return value >= 0 ? (value + half) / divisor : -((-value + half) / divisor);
 }
 
-// A Chinese input method in full-width mode types U+3000 for a blank.
 bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t' || c == u'\u3000';
-}
-
-// Full-width digits, point and signs (U+FF01..U+FF5E) read as their ASCII forms.
-QChar narrow(QChar c) {
-    return c >= u'\uFF01' && c <= u'\uFF5E' ? QChar(c.unicode() - 0xFEE0) : c;
+    return c == u' ' || c == u'\t';
 }
 
 } // namespace
@@ -47,11 +43,11 @@ Decimal Decimal::fromInt(qint64 whole) {
 
 Decimal Decimal::read(QStringView text) {
     qsizetype i = 0;
-    while (i < text.size() && isBlank(text[i]))
+    while (i < text.size() && isBlank(halfWidth(text[i])))
         ++i;
     bool negative = false;
-    if (i < text.size() && (narrow(text[i]) == u'-' || narrow(text[i]) == u'+')) {
-        negative = narrow(text[i]) == u'-';
+    if (i < text.size() && (halfWidth(text[i]) == u'-' || halfWidth(text[i]) == u'+')) {
+        negative = halfWidth(text[i]) == u'-';
         ++i;
     }
     constexpr Wide Cap = Wide(Max) * 10;
@@ -59,7 +55,7 @@ Decimal Decimal::read(QStringView text) {
     int decimals = -1; // -1 until the decimal point is met
     bool roundUp = false;
     for (; i < text.size(); ++i) {
-        const QChar c = narrow(text[i]);
+        const QChar c = halfWidth(text[i]);
         if (isBlank(c))
             continue;
         if (c == u'.' && decimals < 0) {

@@ -1,9 +1,9 @@
 #include "ui/EntryField.h"
 
-#include <QKeyEvent>
+#include "ui/EnterKey.h"
 
 void EntryField::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    if (isEnterPress(event)) {
         event->accept();
         Q_EMIT enterPressed();
         return;

@@ -1,19 +1,11 @@
 #include "ui/KeyboardButtons.h"
 
+#include "ui/EnterKey.h"
+
 #include <QApplication>
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QToolButton>
-
-namespace {
-
-bool isEnter(const QKeyEvent* key) {
-    return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-           !(key->modifiers() & ~Qt::KeypadModifier);
-}
-
-} // namespace
 
 KeyboardButtons::KeyboardButtons(QObject* parent)
     : QObject(parent) {
@@ -31,7 +23,7 @@ bool KeyboardButtons::eventFilter(QObject* watched, QEvent* event) {
             button->window()->setAttribute(Qt::WA_KeyboardFocusChange);
         return false;
     }
-    if (!isEnter(static_cast<QKeyEvent*>(event)) || !button->hasFocus() || !button->isEnabled())
+    if (!isEnterPress(event) || !button->hasFocus() || !button->isEnabled())
         return false;
     button->click();
     return true;

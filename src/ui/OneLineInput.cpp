@@ -1,5 +1,6 @@
 #include "ui/OneLineInput.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QValidator>
@@ -37,6 +38,11 @@ public:
 };
 
 } // namespace
+
+OneLineInput::OneLineInput(QObject* parent)
+    : QObject(parent) {
+    qApp->installEventFilter(this);
+}
 
 bool OneLineInput::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Polish) {

@@ -1,5 +1,6 @@
 #include "checkout/EscPosReceipt.h"
 #include "support/EscPosReader.h"
+#include "support/GuiTestMain.h"
 #include "system/DesktopPlatform.h"
 
 #include <QFileInfo>
@@ -125,5 +126,5 @@ void TestCupsRaw::unknownQueueIsReported() {
     QVERIFY2(failure.startsWith(u"打印队列出错："_s), qPrintable(failure));
 }
 
-QTEST_MAIN(TestCupsRaw)
+GUI_TEST_MAIN(TestCupsRaw)
 #include "tst_cupsraw.moc"

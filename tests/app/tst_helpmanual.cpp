@@ -1,6 +1,7 @@
 #include "app/AboutBox.h"
 #include "app/HelpManual.h"
 #include "support/FakePlatform.h"
+#include "support/GuiTestMain.h"
 
 #include <QDir>
 #include <QFile>
@@ -129,5 +130,5 @@ void TestHelpManual::aboutBoxShowsTheProgramAndOpensTheHomePage() {
              QList<QUrl>{QUrl::fromLocalFile(data.filePath(u"帮助/home.html"_s))});
 }
 
-QTEST_MAIN(TestHelpManual)
+GUI_TEST_MAIN(TestHelpManual)
 #include "tst_helpmanual.moc"

@@ -1,19 +1,10 @@
 #include "app/LoginWindow.h"
-#include "app/MainWindow.h"
-#include "app/SettingsWindow.h"
-#include "app/StandardScreens.h"
-#include "base/AppContext.h"
-#include "support/FakePlatform.h"
-#include "support/TempShop.h"
-#include "ui/KeyboardButtons.h"
+#include "support/GuiTestMain.h"
+#include "support/MainWindowFixture.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QToolButton>
 
 using namespace Qt::Literals::StringLiterals;
@@ -22,34 +13,10 @@ using namespace Qt::Literals::StringLiterals;
 // the keys a cashier presses on the real main window with the focus where it usually is.
 namespace {
 
-struct Till {
-    Till()
-        : window(context, standardScreens()) {
-        platform.cRoot = drive.path();
-        window.show(); // activates itself, as after the login
-    }
-    QWidget* sales() { return window.screenWindow(Screen::Sales)->widget(); }
+struct Till : MainWindowFixture {
     template <typename Widget = QLineEdit> Widget* find(const QString& name) {
-        return sales()->findChild<Widget*>(name);
+        return screen(Screen::Sales)->findChild<Widget*>(name);
     }
-    // What the last key showed: a page, the settings window, the end, or a screen.
-    QString outcome() {
-        if (!platform.openedUrls.isEmpty())
-            return platform.openedUrls.last().fileName();
-        if (SettingsWindow* settings = window.settings().loadedWindow();
-            settings && settings->isVisible())
-            return settings->windowTitle();
-        if (!window.isVisible())
-            return u"closed"_s;
-        QMdiSubWindow* current = window.findChild<QMdiArea*>()->currentSubWindow();
-        return current ? current->widget()->windowTitle() : QString();
-    }
-
-    QTemporaryDir drive;
-    TempShop shop;
-    FakePlatform platform;
-    AppContext context{shop.db(), platform, shop.folder()};
-    MainWindow window;
 };
 
 } // namespace
@@ -92,7 +59,6 @@ void TestKeys::menuShortcutsWinOverTheFocusedControl() {
     QFETCH(Qt::Key, key);
     QFETCH(QString, outcome);
     Till till;
-    QVERIFY(QTest::qWaitForWindowActive(&till.window));
     till.window.openScreen(Screen::Sales);
     QLineEdit* box = till.find(focus);
     box->setFocus();
@@ -122,7 +88,6 @@ void TestKeys::screenKeysWinOverTheFocusedControl() {
     QFETCH(Qt::Key, key);
     QFETCH(QString, focusAfter);
     Till till;
-    QVERIFY(QTest::qWaitForWindowActive(&till.window));
     const QString saleNumber = till.find<QLabel>(u"saleNumber"_s)->text();
     QLineEdit* box = till.find(focus);
     box->setFocus();
@@ -138,9 +103,7 @@ void TestKeys::screenKeysWinOverTheFocusedControl() {
 
 // 实收, Enter: the focus on 添加(F9); Enter again: the next sale.
 void TestKeys::enterPressesTheFocusedButton() {
-    KeyboardButtons keyboardButtons;
     Till till;
-    QVERIFY(QTest::qWaitForWindowActive(&till.window));
     QLineEdit* received = till.find(u"received"_s);
     received->setFocus();
     QTest::keyClicks(received, u"50"_s);
@@ -167,7 +130,6 @@ void TestKeys::loginButtonsTakeEnter() {
     QFETCH(QString, button);
     QFETCH(Qt::Key, key);
     QFETCH(bool, loggedIn);
-    KeyboardButtons keyboardButtons;
     FakePlatform platform;
     LoginWindow login(platform, u"739"_s);
     QSignalSpy in(&login, &LoginWindow::loggedIn);
@@ -183,5 +145,5 @@ void TestKeys::loginButtonsTakeEnter() {
     QCOMPARE(out.size(), loggedIn ? 0 : 1);
 }
 
-QTEST_MAIN(TestKeys)
+GUI_TEST_MAIN(TestKeys)
 #include "tst_keys.moc"

@@ -1,5 +1,6 @@
 #include "app/LoginWindow.h"
 #include "support/FakePlatform.h"
+#include "support/GuiTestMain.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -111,5 +112,5 @@ void TestLoginWindow::passwordFieldIsMaskedAndShort() {
     QCOMPARE(cancelled.count(), 0);
 }
 
-QTEST_MAIN(TestLoginWindow)
+GUI_TEST_MAIN(TestLoginWindow)
 #include "tst_loginwindow.moc"

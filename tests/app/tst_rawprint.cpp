@@ -1,11 +1,7 @@
-#include "app/MainWindow.h"
-#include "app/SettingsWindow.h"
-#include "app/StandardScreens.h"
-#include "base/AppContext.h"
 #include "checkout/ReceiptRouteBook.h"
 #include "support/EscPosReader.h"
-#include "support/FakePlatform.h"
-#include "support/TempShop.h"
+#include "support/GuiTestMain.h"
+#include "support/MainWindowFixture.h"
 #include "system/DesktopPlatform.h"
 
 #include <QApplication>
@@ -14,12 +10,9 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTemporaryDir>
-#include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -53,9 +46,9 @@ private:
 };
 
 // The program's main window on a throw-away shop whose receipts go ESC/POS to `address`.
-struct Till {
-    explicit Till(const QString& address, bool autoPrint, bool openDrawer) {
-        platform.cRoot = drive.path();
+struct Till : MainWindowFixture {
+    explicit Till(const QString& address, bool autoPrint, bool openDrawer)
+        : MainWindowFixture(standardScreens(), Hidden) {
         platform.rawPrinter = [this](const RawPrinterTarget& target, const QByteArray& bytes,
                                      Platform::RawDone done) {
             desktop.sendRaw(target, bytes, std::move(done));
@@ -66,14 +59,10 @@ struct Till {
         receiptRoute.address = address;
         receiptRoute.openDrawer = openDrawer;
         ReceiptRouteBook(shop.db()).write(receiptRoute);
-        window.show();
-        window.activateWindow();
-        if (!QTest::qWaitForWindowActive(&window))
-            qWarning("the main window did not become active");
+        show();
     }
-    QWidget* sales() const { return window.screenWindow(Screen::Sales)->widget(); }
     void sell(const QString& search) const {
-        auto* box = sales()->findChild<QLineEdit*>(u"Text1"_s);
+        auto* box = screen(Screen::Sales)->findChild<QLineEdit*>(u"Text1"_s);
         box->setFocus();
         for (const QChar c : search)
             QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
@@ -85,12 +74,7 @@ struct Till {
         return count.integer(0);
     }
 
-    TempShop shop;
-    QTemporaryDir drive;
-    FakePlatform platform;
     DesktopPlatform desktop;
-    AppContext context{shop.db(), platform, shop.folder()};
-    MainWindow window{context, standardScreens()};
 };
 
 } // namespace
@@ -134,7 +118,8 @@ void TestRawPrint::saveSendsReceiptAndDrawerPulse() {
     const qsizetype expected = autoPrint || openDrawer ? saves : 0;
     QTest::qWait(200);
     QTRY_COMPARE(printer.jobs.size(), expected);
-    const QString saleNumber = till.sales()->findChild<QLabel*>(u"saleNumber"_s)->text();
+    const QString saleNumber =
+        till.screen(Screen::Sales)->findChild<QLabel*>(u"saleNumber"_s)->text();
     for (const QStringList& job : printer.jobs) {
         QCOMPARE(job.contains(u"编号："_s + saleNumber + QString(12, u' ') + u"日期：2017-03-13"_s),
                  autoPrint);
@@ -227,5 +212,5 @@ void TestRawPrint::routeSettingsAreSavedWithTheOthers() {
     QCOMPARE(title.text(0), u"新标题"_s);
 }
 
-QTEST_MAIN(TestRawPrint)
+GUI_TEST_MAIN(TestRawPrint)
 #include "tst_rawprint.moc"

@@ -3,6 +3,7 @@
 #include "base/AppContext.h"
 #include "checkout/gui/TillPrinter.h"
 #include "support/FakePlatform.h"
+#include "support/GuiTestMain.h"
 #include "support/TempShop.h"
 
 #include <QCheckBox>
@@ -320,5 +321,5 @@ void TestSettingsWindow::enterMovesToTheNextField() {
     QCOMPARE(window.focusWidget(), f.field<QLineEdit>(u"footer1"_s));
 }
 
-QTEST_MAIN(TestSettingsWindow)
+GUI_TEST_MAIN(TestSettingsWindow)
 #include "tst_settingswindow.moc"

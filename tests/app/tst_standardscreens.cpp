@@ -1,40 +1,16 @@
-#include "app/MainWindow.h"
-#include "app/StandardScreens.h"
-#include "base/AppContext.h"
 #include "checkout/gui/SalesScreen.h"
 #include "data/Schema.h"
-#include "support/FakePlatform.h"
-#include "support/TempShop.h"
+#include "support/GuiTestMain.h"
+#include "support/MainWindowFixture.h"
 #include "ui/grid/RecordGrid.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QTemporaryDir>
-#include <QTest>
 
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-// The main window of a fresh shop, shown and active, with the program's own screens.
-struct Shell {
-    Shell() {
-        platform.cRoot = drive.path();
-        window.show();
-        window.activateWindow();
-    }
-    TempShop shop;
-    QTemporaryDir drive;
-    FakePlatform platform;
-    AppContext context{shop.db(), platform, shop.folder()};
-    MainWindow window{context, standardScreens()};
-};
-
-} // namespace
 
 // The program's own screens, as the main window opens them after a login.
 class TestStandardScreens : public QObject {
@@ -59,31 +35,23 @@ void TestStandardScreens::salesScreenOpensAndPrintsItsReceipt_data() {
 
 void TestStandardScreens::salesScreenOpensAndPrintsItsReceipt() {
     QFETCH(QString, button);
-    TempShop shop;
-    shop.db().exec(u"UPDATE [设置] SET [自动打印] = '1'");
-    QTemporaryDir drive;
-    FakePlatform platform;
-    platform.cRoot = drive.path();
-    AppContext context{shop.db(), platform, shop.folder()};
-    MainWindow window(context, standardScreens());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    MainWindowFixture f(standardScreens(), MainWindowFixture::Hidden);
+    f.shop.db().exec(u"UPDATE [设置] SET [自动打印] = '1'");
+    f.show();
 
-    QMdiSubWindow* sales = window.screenWindow(Screen::Sales);
-    QVERIFY(sales);
-    QCOMPARE(sales->widget()->windowTitle(), u"销售管理"_s);
-    const QString saleNumber = sales->widget()->findChild<QLabel*>(u"saleNumber"_s)->text();
-    QTest::mouseClick(sales->widget()->findChild<QAbstractButton*>(button), Qt::LeftButton);
+    QWidget* sales = f.screen(Screen::Sales);
+    QCOMPARE(sales->windowTitle(), u"销售管理"_s);
+    const QString saleNumber = sales->findChild<QLabel*>(u"saleNumber"_s)->text();
+    QTest::mouseClick(sales->findChild<QAbstractButton*>(button), Qt::LeftButton);
 
     // No printer is installed here, so the receipt is kept as a file in the data folder.
-    QVERIFY(QFileInfo::exists(shop.folder() + u"/小票/"_s + saleNumber + u".pdf"_s));
-    QCOMPARE(platform.messages, QStringList());
+    QVERIFY(QFileInfo::exists(f.shop.folder() + u"/小票/"_s + saleNumber + u".pdf"_s));
+    QCOMPARE(f.platform.messages, QStringList());
 }
 
 void TestStandardScreens::productScreenOpensFromTheMenu() {
-    Shell shell;
-    QVERIFY(QTest::qWaitForWindowActive(&shell.window));
-    MainWindow& window = shell.window;
+    MainWindowFixture f;
+    MainWindow& window = f.window;
     QTest::keyClick(&window, Qt::Key_F, Qt::ControlModifier);
     QMdiSubWindow* products = window.screenWindow(Screen::Products);
     QVERIFY(products);
@@ -108,9 +76,8 @@ void TestStandardScreens::screenOpensAnother() {
     QFETCH(int, first);
     QFETCH(int, second);
     QFETCH(QString, caption);
-    Shell shell;
-    QVERIFY(QTest::qWaitForWindowActive(&shell.window));
-    MainWindow& window = shell.window;
+    MainWindowFixture f;
+    MainWindow& window = f.window;
     QTest::keyClick(&window, Qt::Key(key), Qt::ControlModifier);
     QMdiSubWindow* opened = window.screenWindow(Screen(first));
     QVERIFY(opened);
@@ -135,34 +102,25 @@ void TestStandardScreens::exitKeepsTheBarcodeMode_data() {
 // Leaving closes the sales screen as closing it by hand does, before the backup is taken.
 void TestStandardScreens::exitKeepsTheBarcodeMode() {
     QFETCH(int, way);
-    TempShop shop;
-    QTemporaryDir drive;
-    FakePlatform platform;
-    platform.cRoot = drive.path();
-    AppContext context{shop.db(), platform, shop.folder()};
+    MainWindowFixture f;
     const auto barcodeBox = [](MainWindow& window) {
         return window.screenWindow(Screen::Sales)->widget()->findChild<QCheckBox*>(u"Check1"_s);
     };
-    {
-        MainWindow window(context, standardScreens());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        barcodeBox(window)->setChecked(true);
-        if (way == 0)
-            window.close();
-        else if (way == 1)
-            window.menuBar()->actions().first()->menu()->actions().last()->trigger();
-        else
-            QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
-        QVERIFY(!window.isVisible());
-    }
-    const QString backup = drive.filePath(u"Vellor零售店收银软件数据库备份/13日/数据库.dat"_s);
-    Database copy = Database::open(backup, QString::fromUtf16(Schema::DatabasePassword));
+    MainWindow& window = f.window;
+    barcodeBox(window)->setChecked(true);
+    if (way == 0)
+        window.close();
+    else if (way == 1)
+        window.menuBar()->actions().first()->menu()->actions().last()->trigger();
+    else
+        QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+    QVERIFY(!window.isVisible());
+    Database copy = Database::open(f.backupPath(), QString::fromUtf16(Schema::DatabasePassword));
     Statement stored = copy.prepare(u"SELECT [条码] FROM [设置]");
     QVERIFY(stored.next());
     QCOMPARE(stored.text(0), u"1"_s);
 
-    MainWindow restarted(context, standardScreens());
+    MainWindow restarted(f.context, standardScreens());
     restarted.show();
     QVERIFY(barcodeBox(restarted)->isChecked());
 }
@@ -181,19 +139,13 @@ void TestStandardScreens::codeCellsShowFifteenCharacters_data() {
 void TestStandardScreens::codeCellsShowFifteenCharacters() {
     QFETCH(int, screen);
     QFETCH(int, column);
-    TempShop shop;
-    QTemporaryDir drive;
-    FakePlatform platform;
-    platform.cRoot = drive.path();
-    AppContext context{shop.db(), platform, shop.folder()};
-    MainWindow window(context, standardScreens());
-    window.show();
-    auto* grid = window.openScreen(Screen(screen))->widget()->findChild<RecordGrid*>();
+    MainWindowFixture f;
+    auto* grid = f.window.openScreen(Screen(screen))->widget()->findChild<RecordGrid*>();
     auto* cell = grid->findChild<QLabel*>(u"cell_0_%1"_s.arg(column));
     for (const QString& code : {u"A20170313183742"_s, u"B20170313183319"_s, u"690123456789012"_s})
         QVERIFY2(cell->fontMetrics().horizontalAdvance(code) <= cell->contentsRect().width(),
                  qPrintable(code));
 }
 
-QTEST_MAIN(TestStandardScreens)
+GUI_TEST_MAIN(TestStandardScreens)
 #include "tst_standardscreens.moc"

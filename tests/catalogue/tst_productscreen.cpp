@@ -4,6 +4,7 @@
 #include "data/DateText.h"
 #include "data/Transaction.h"
 #include "support/FakePlatform.h"
+#include "support/GuiTestMain.h"
 #include "support/TempShop.h"
 #include "ui/EntryField.h"
 #include "ui/Twips.h"
@@ -544,5 +545,5 @@ void TestProductScreen::tooManyMatchesLeaveTheListEmpty() {
     QCOMPARE(f.platform.messages.size(), 1);
 }
 
-QTEST_MAIN(TestProductScreen)
+GUI_TEST_MAIN(TestProductScreen)
 #include "tst_productscreen.moc"

@@ -2,6 +2,7 @@
 #include "checkout/gui/ReceiptPrinter.h"
 #include "data/SettingsRow.h"
 #include "support/FakePlatform.h"
+#include "support/GuiTestMain.h"
 
 #include <QFile>
 #include <QProcess>
@@ -199,5 +200,5 @@ void TestReceiptPrint::withoutAPrinterTheReceiptIsKeptAsPdf() {
     QVERIFY(platform.messages.isEmpty());
 }
 
-QTEST_MAIN(TestReceiptPrint)
+GUI_TEST_MAIN(TestReceiptPrint)
 #include "tst_receiptprint.moc"

@@ -1,6 +1,7 @@
 #include "checkout/ProductFixture.h"
 #include "checkout/ScreenFixture.h"
 #include "checkout/gui/HistoryPanel.h"
+#include "support/GuiTestMain.h"
 #include "ui/Twips.h"
 
 #include <QSignalSpy>
@@ -56,7 +57,6 @@ class TestSalesHistory : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void savesTheSaleOnScreen();
     void printsOnRequest();
     void failedSaveKeepsTheSale_data();
@@ -75,10 +75,6 @@ private Q_SLOTS:
     void keepsEveryCharacterOfEveryField();
     void failedShowKeepsTheSaleOnScreen();
 };
-
-void TestSalesHistory::initTestCase() {
-    QApplication::setFont(QFont(u"WenQuanYi Micro Hei"_s, 9));
-}
 
 void TestSalesHistory::savesTheSaleOnScreen() {
     ScreenFixture till;
@@ -459,5 +455,5 @@ void TestSalesHistory::failedShowKeepsTheSaleOnScreen() {
              (QStringList{u"A170313-000100020000"_s, u"A170313-000200010000"_s}));
 }
 
-QTEST_MAIN(TestSalesHistory)
+GUI_TEST_MAIN(TestSalesHistory)
 #include "tst_saleshistory.moc"

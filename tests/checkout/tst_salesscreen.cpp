@@ -1,5 +1,6 @@
 #include "checkout/ProductFixture.h"
 #include "checkout/ScreenFixture.h"
+#include "support/GuiTestMain.h"
 #include "ui/Twips.h"
 #include "ui/grid/RecordGrid.h"
 
@@ -33,7 +34,6 @@ class TestSalesScreen : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
     void placesElements_data();
     void placesElements();
     void showsCaptionsAndFonts();
@@ -59,10 +59,6 @@ private Q_SLOTS:
     void addingKeepsTheHighlight();
     void startsTheSameNumberUntilSaved();
 };
-
-void TestSalesScreen::initTestCase() {
-    QApplication::setFont(QFont(u"WenQuanYi Micro Hei"_s, 9));
-}
 
 void TestSalesScreen::placesElements_data() {
     QTest::addColumn<QString>("name");
@@ -500,5 +496,5 @@ void TestSalesScreen::startsTheSameNumberUntilSaved() {
     QCOMPARE(QApplication::focusWidget(), till.box(u"Text1"_s));
 }
 
-QTEST_MAIN(TestSalesScreen)
+GUI_TEST_MAIN(TestSalesScreen)
 #include "tst_salesscreen.moc"

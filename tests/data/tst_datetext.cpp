@@ -20,6 +20,8 @@ void TestDateText::parse_data() {
     QTest::newRow("written by the program") << u"2017-03-13"_s << QDate(2017, 3, 13);
     QTest::newRow("short month and day") << u"2017-3-5"_s << QDate(2017, 3, 5);
     QTest::newRow("blanks around") << u" 2017-03-01 "_s << QDate(2017, 3, 1);
+    QTest::newRow("full-width, as an input method types it")
+        << u"\u3000２０１７－３－０５"_s << QDate(2017, 3, 5);
     QTest::newRow("letters") << u"abcd-ef-gh"_s << QDate();
     QTest::newRow("no such day") << u"2017-02-30"_s << QDate();
     QTest::newRow("empty") << QString() << QDate();

@@ -4,6 +4,7 @@
 #include "reports/gui/ReportProgress.h"
 #include "reports/gui/ReportScreen.h"
 #include "support/FakePlatform.h"
+#include "support/GuiTestMain.h"
 #include "support/TempShop.h"
 #include "ui/grid/RecordGrid.h"
 
@@ -184,5 +185,5 @@ void TestReportScreen::exportCancelledOrFailed() {
     QCOMPARE(QDir(fixture.shop.folder()).entryList({u"报表*"_s}), QStringList());
 }
 
-QTEST_MAIN(TestReportScreen)
+GUI_TEST_MAIN(TestReportScreen)
 #include "tst_reportscreen.moc"

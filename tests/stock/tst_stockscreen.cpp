@@ -3,6 +3,7 @@
 #include "checkout/ProductFixture.h"
 #include "stock/gui/StockScreen.h"
 #include "support/FakePlatform.h"
+#include "support/GuiTestMain.h"
 #include "support/TempShop.h"
 
 #include <QApplication>
@@ -78,11 +79,12 @@ class TestStockScreen : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QApplication::setFont(QFont(u"WenQuanYi Micro Hei"_s, 9)); }
     void modeSetsCaptionsAndList_data();
     void modeSetsCaptionsAndList();
     void pickListIsTheSalesScreensSearch_data();
     void pickListIsTheSalesScreensSearch();
+    void pickListKeys_data();
+    void pickListKeys();
     void enterWalkBooksAndSelectsTheMovement();
     void amountFollowsQuantityAndPurchasePrice_data();
     void amountFollowsQuantityAndPurchasePrice();
@@ -172,6 +174,36 @@ void TestStockScreen::pickListIsTheSalesScreensSearch() {
         QCOMPARE(shown, catalogue);
         QCOMPARE(shown.first(), first);
     }
+}
+
+void TestStockScreen::pickListKeys_data() {
+    QTest::addColumn<int>("way");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Down, Down, Enter picks the second") << 0 << u"红塔山\\金装"_s;
+    QTest::newRow("double click picks") << 1 << u"红双喜\\精品"_s;
+    QTest::newRow("Enter on two matches walks on, picking nothing") << 2 << u"红"_s;
+}
+
+void TestStockScreen::pickListKeys() {
+    QFETCH(int, way);
+    QFETCH(QString, name);
+    Fixture till;
+    till.search(u"红"_s); // 红双喜 and 红塔山
+    auto* picks = till.find<QListWidget>(u"List1"_s);
+    if (way == 0) {
+        QTest::keyClick(till.find(u"name"_s), Qt::Key_Down);
+        QTest::keyClick(picks, Qt::Key_Down);
+        QTest::keyClick(picks, Qt::Key_Return);
+    } else if (way == 1) {
+        const QPoint at = picks->visualItemRect(picks->item(0)).center();
+        QTest::mouseClick(picks->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseDClick(picks->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    } else {
+        QTest::keyClick(till.find(u"name"_s), Qt::Key_Return);
+    }
+    QCOMPARE(till.text(u"name"_s), name);
+    QCOMPARE(till.text(u"number"_s).isEmpty(), way == 2);
+    QCOMPARE(QApplication::focusWidget(), till.find(u"quantity"_s));
 }
 
 void TestStockScreen::enterWalkBooksAndSelectsTheMovement() {
@@ -326,5 +358,5 @@ void TestStockScreen::badDateKeepsTheList() {
     QCOMPARE(till.cell(0, 1), u"B20170313183319"_s);
 }
 
-QTEST_MAIN(TestStockScreen)
+GUI_TEST_MAIN(TestStockScreen)
 #include "tst_stockscreen.moc"

@@ -3,6 +3,7 @@
 #include "stock/gui/StocktakingRecordsScreen.h"
 #include "stock/gui/StocktakingScreen.h"
 #include "support/FakePlatform.h"
+#include "support/GuiTestMain.h"
 #include "support/TempShop.h"
 #include "ui/grid/RecordGrid.h"
 
@@ -199,5 +200,5 @@ void TestStocktakingScreen::recordsRefuseADateThatIsNone() {
              QStringList{u"请填写正确格式的起止日期！日期格式为“2016-01-03”。"_s});
 }
 
-QTEST_MAIN(TestStocktakingScreen)
+GUI_TEST_MAIN(TestStocktakingScreen)
 #include "tst_stocktakingscreen.moc"

@@ -2,8 +2,8 @@
 #include "catalogue/Pinyin.h"
 #include "catalogue/gui/ProductScreen.h"
 #include "support/FakePlatform.h"
+#include "support/GuiTestMain.h"
 #include "support/TempShop.h"
-#include "ui/OneLineInput.h"
 #include "ui/grid/RecordGrid.h"
 
 #include <QClipboard>
@@ -18,14 +18,9 @@ using namespace Qt::Literals::StringLiterals;
 class TestOneLineInput : public QObject {
     Q_OBJECT
 private Q_SLOTS:
-    // As main() does for the program.
-    void initTestCase() { qApp->installEventFilter(&m_oneLine); }
     void pastedControlsBecomeOneBlank_data();
     void pastedControlsBecomeOneBlank();
     void productNameTakesThePasteOnOneLine();
-
-private:
-    OneLineInput m_oneLine;
 };
 
 void TestOneLineInput::pastedControlsBecomeOneBlank_data() {
@@ -88,5 +83,5 @@ void TestOneLineInput::productNameTakesThePasteOnOneLine() {
     QCOMPARE(screen.findChild<QLineEdit*>(u"pinyin"_s)->text(), PinyinCode(u"红塔山 金装"_s));
 }
 
-QTEST_MAIN(TestOneLineInput)
+GUI_TEST_MAIN(TestOneLineInput)
 #include "tst_onelineinput.moc"

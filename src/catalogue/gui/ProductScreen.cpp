@@ -9,7 +9,6 @@
 #include "data/Decimal.h"
 #include "ui/EntryField.h"
 #include "ui/Placed.h"
-#include "ui/PlacedButton.h"
 #include "ui/Twips.h"
 #include "ui/grid/RecordGrid.h"
 
@@ -58,8 +57,8 @@ ProductScreen::ProductScreen(AppContext& context, QWidget* parent)
 
 void ProductScreen::buildSearchBar() {
     m_searchText = placed<EntryField>(this, u"searchText"_s, Twips::rect(120, 135, 2655, 330));
-    auto* button =
-        placedButton(this, u"searchButton"_s, Twips::rect(2880, 105, 1095, 390), u"查  询"_s);
+    auto* button = placed<QPushButton>(this, u"searchButton"_s, Twips::rect(2880, 105, 1095, 390),
+                                       u"查  询"_s);
     auto* hint = new QLabel(u"可输入编号\\条码\\拼音\\商品中文名称\\生产厂家进行查询"_s, this);
     hint->setObjectName(u"hint"_s);
     hint->setStyleSheet(u"color: #FF0000;"_s);
@@ -126,9 +125,10 @@ void ProductScreen::buildEntryFrame() {
 }
 
 void ProductScreen::buildButtons() {
-    m_add = placedButton(this, u"add"_s, Twips::rect(6720, 7155, 1215, 375), u"添  加"_s);
-    m_save = placedButton(this, u"save"_s, Twips::rect(8070, 7155, 1215, 375), u"保  存"_s);
-    m_delete = placedButton(this, u"delete"_s, Twips::rect(9420, 7155, 1215, 375), u"删  除"_s);
+    m_add = placed<QPushButton>(this, u"add"_s, Twips::rect(6720, 7155, 1215, 375), u"添  加"_s);
+    m_save = placed<QPushButton>(this, u"save"_s, Twips::rect(8070, 7155, 1215, 375), u"保  存"_s);
+    m_delete =
+        placed<QPushButton>(this, u"delete"_s, Twips::rect(9420, 7155, 1215, 375), u"删  除"_s);
     connect(m_add, &QPushButton::clicked, this, &ProductScreen::add);
     connect(m_save, &QPushButton::clicked, this, &ProductScreen::save);
     connect(m_delete, &QPushButton::clicked, this, &ProductScreen::remove);

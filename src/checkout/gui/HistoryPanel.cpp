@@ -1,15 +1,13 @@
 #include "checkout/gui/HistoryPanel.h"
 
-#include "base/Platform.h"
 #include "checkout/SaleBook.h"
 #include "checkout/gui/HistoryMenu.h"
 #include "data/DateText.h"
 #include "data/DbError.h"
+#include "ui/DateRangeBar.h"
 #include "ui/Placed.h"
 #include "ui/Twips.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -19,18 +17,15 @@ using namespace Qt::Literals::StringLiterals;
 HistoryPanel::HistoryPanel(SaleBook& book, Platform& platform, QWidget* screen)
     : QObject(screen)
     , m_book(book)
-    , m_platform(platform)
     , m_screen(screen)
-    , m_from(new QLineEdit(screen))
-    , m_to(new QLineEdit(screen))
+    , m_range(new DateRangeBar(platform, screen,
+                               {.fromCaption = u"日期从"_s,
+                                .fromLabel = Twips::rect(60, 4740, 660, 315),
+                                .fromBox = Twips::rect(720, 4740, 1875, 315),
+                                .toLabel = Twips::rect(420, 5160, 300, 315),
+                                .toBox = Twips::rect(720, 5160, 1875, 315)}))
     , m_list(new QListWidget(screen))
     , m_menu(new HistoryMenu(screen)) {
-    (new QLabel(u"日期从"_s, screen))->setGeometry(Twips::rect(60, 4740, 660, 315));
-    (new QLabel(u"至"_s, screen))->setGeometry(Twips::rect(420, 5160, 300, 315));
-    m_from->setObjectName(u"fromDate"_s);
-    m_from->setGeometry(Twips::rect(720, 4740, 1875, 315));
-    m_to->setObjectName(u"toDate"_s);
-    m_to->setGeometry(Twips::rect(720, 5160, 1875, 315));
     auto* search = placed<QPushButton>(screen, u"historyQuery"_s, Twips::rect(2670, 4740, 930, 345),
                                        u"查   询"_s);
     auto* back =
@@ -42,6 +37,7 @@ HistoryPanel::HistoryPanel(SaleBook& book, Platform& platform, QWidget* screen)
     m_list->viewport()->installEventFilter(this);
 
     connect(search, &QPushButton::clicked, this, &HistoryPanel::query);
+    connect(m_range, &DateRangeBar::enterPressed, this, &HistoryPanel::query);
     connect(back, &QPushButton::clicked, this, [this] { stepDay(-1); });
     connect(forward, &QPushButton::clicked, this, [this] { stepDay(1); });
     // Selection, not the current row: focus by the keyboard moves the current row alone.
@@ -50,8 +46,7 @@ HistoryPanel::HistoryPanel(SaleBook& book, Platform& platform, QWidget* screen)
 }
 
 void HistoryPanel::setRange(QDate from, QDate to) {
-    m_from->setText(DateText::format(from));
-    m_to->setText(DateText::format(to));
+    m_range->setRange(from, to);
 }
 
 void HistoryPanel::query() {
@@ -60,14 +55,11 @@ void HistoryPanel::query() {
         m_list->clear();
         m_sales.clear();
     }
-    const std::optional<QDate> from = DateText::parse(m_from->text());
-    const std::optional<QDate> to = DateText::parse(m_to->text());
-    if (!from || !to) {
-        m_platform.warn(m_screen, u"请填写正确格式的起止日期！日期格式为“2016-01-03”。"_s);
+    const std::optional<DateRange> range = m_range->range();
+    if (!range)
         return;
-    }
     try {
-        m_sales = m_book.history(*from, *to);
+        m_sales = m_book.history(range->from, range->to);
         const QSignalBlocker blocker(m_list);
         for (const SaleSummary& sale : m_sales)
             m_list->addItem(sale.number + u'[' + DateText::format(sale.date) + u']');
@@ -81,7 +73,7 @@ void HistoryPanel::hideMenu() {
 }
 
 void HistoryPanel::stepDay(int days) {
-    if (const std::optional<QDate> to = DateText::parse(m_to->text()))
+    if (const std::optional<QDate> to = DateText::parse(m_range->toText()))
         setRange(to->addDays(days), to->addDays(days));
     query();
 }

@@ -7,9 +7,9 @@
 #include <QObject>
 #include <QPoint>
 
+class DateRangeBar;
 class HistoryMenu;
 class Platform;
-class QLineEdit;
 class QListWidget;
 class QWidget;
 
@@ -39,10 +39,8 @@ private:
     void showSelected();
 
     SaleBook& m_book;
-    Platform& m_platform;
     QWidget* m_screen;
-    QLineEdit* m_from;
-    QLineEdit* m_to;
+    DateRangeBar* m_range;
     QListWidget* m_list;
     QList<SaleSummary> m_sales; // beside the list's rows
     HistoryMenu* m_menu;

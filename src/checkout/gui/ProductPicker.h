@@ -3,13 +3,12 @@
 #include "catalogue/PickEntry.h"
 #include "catalogue/ProductCatalogue.h"
 
-#include <QList>
 #include <QObject>
 
+class ProductPickList;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QWidget;
 
 // The upper left of the sales screen: the search box or, in barcode mode, the barcode box,
@@ -34,16 +33,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void search(const QString& text);
-    void pickSelected();
-    void pickTheOnlyEntry();
     QLineEdit* visibleBox() const;
 
     ProductCatalogue m_catalogue;
-    QList<PickEntry> m_entries;
     QLabel* m_prompt;
     QCheckBox* m_barcodeCheck;
     QLineEdit* m_searchBox;
     QLineEdit* m_barcodeBox;
-    QListWidget* m_pickList;
+    ProductPickList* m_pickList;
 };

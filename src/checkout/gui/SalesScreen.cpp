@@ -8,11 +8,11 @@
 #include "checkout/gui/ProductPicker.h"
 #include "data/DateText.h"
 #include "data/DbError.h"
+#include "ui/EnterKey.h"
 #include "ui/Twips.h"
 
 #include <QCloseEvent>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -81,7 +81,6 @@ SalesScreen::SalesScreen(AppContext& context, QWidget* parent)
     connect(m_cartView, &CartView::pressed, m_history, &HistoryPanel::hideMenu);
 
     m_picker->reset();
-    m_history->setRange(DateText::monthBack(today()), today());
     m_history->query();
     try {
         m_picker->setBarcodeMode(SettingsBook(context.database).barcodeMode());
@@ -327,10 +326,7 @@ void SalesScreen::mousePressEvent(QMouseEvent* event) {
 }
 
 bool SalesScreen::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != m_received || event->type() != QEvent::KeyPress)
-        return false;
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key != Qt::Key_Return && key != Qt::Key_Enter)
+    if (watched != m_received || !isEnterPress(event))
         return false;
     m_newButton->setFocus();
     return true;

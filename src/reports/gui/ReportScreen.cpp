@@ -3,7 +3,6 @@
 #include "base/AppContext.h"
 #include "base/Platform.h"
 #include "data/ColumnWidth.h"
-#include "data/DateText.h"
 #include "data/DbError.h"
 #include "data/Schema.h"
 #include "reports/ReportColumns.h"
@@ -11,6 +10,7 @@
 #include "reports/ReportSheet.h"
 #include "reports/gui/ReportProgress.h"
 #include "stock/StockLedger.h"
+#include "ui/DateRangeBar.h"
 #include "ui/Placed.h"
 #include "ui/Twips.h"
 #include "ui/grid/RecordGrid.h"
@@ -63,10 +63,14 @@ void ReportScreen::buildFilterBar() {
     label(u"名称"_s, 120, 480);
     m_name = placed<QLineEdit>(frame, u"Text1"_s, Twips::rect(600, 120, 1500, 330));
     m_name->setMaxLength(ColumnWidth::of(u"出入库", u"名称"));
-    label(u"日期"_s, 2220, 480);
-    m_from = placed<QLineEdit>(frame, u"Text3"_s, Twips::rect(2700, 120, 1215, 330));
-    label(u"至"_s, 4005, 300);
-    m_to = placed<QLineEdit>(frame, u"Text4"_s, Twips::rect(4320, 120, 1215, 330));
+    m_range = new DateRangeBar(m_platform, frame,
+                               {.fromCaption = u"日期"_s,
+                                .fromLabel = Twips::rect(2220, 150, 480, 300),
+                                .fromBox = Twips::rect(2700, 120, 1215, 330),
+                                .toLabel = Twips::rect(4005, 150, 300, 300),
+                                .toBox = Twips::rect(4320, 120, 1215, 330),
+                                .fromName = u"Text3"_s,
+                                .toName = u"Text4"_s});
     label(u"分类"_s, 5655, 480);
     m_category = placed<QComboBox>(frame, u"Combo1"_s, Twips::rect(6135, 105, 1095, 360));
     // Editable, as the list always was: any text that is no entry reports sales.
@@ -85,9 +89,7 @@ void ReportScreen::buildFilterBar() {
                                    u"导出Excel"_s);
     connect(m_query, &QPushButton::clicked, this, &ReportScreen::query);
     connect(m_export, &QPushButton::clicked, this, &ReportScreen::exportSheet);
-    const QDate today = m_platform.now().date();
-    m_from->setText(DateText::format(DateText::monthBack(today)));
-    m_to->setText(DateText::format(today));
+    connect(m_range, &DateRangeBar::enterPressed, this, &ReportScreen::query);
 }
 
 void ReportScreen::buildGrid() {
@@ -106,16 +108,13 @@ void ReportScreen::buildGrid() {
 }
 
 std::optional<ReportFilter> ReportScreen::filter() {
-    const std::optional<QDate> from = DateText::parse(m_from->text());
-    const std::optional<QDate> to = DateText::parse(m_to->text());
-    if (!from || !to) {
-        m_platform.inform(this, u"请按“年-月-日”输入日期，如 2017-01-02。"_s);
+    const std::optional<DateRange> range = m_range->range();
+    if (!range)
         return std::nullopt;
-    }
     return ReportFilter{.name = m_name->text(),
                         .category = ReportQuery::categoryFor(m_category->currentText()),
-                        .from = *from,
-                        .to = *to};
+                        .from = range->from,
+                        .to = range->to};
 }
 
 void ReportScreen::query() {
@@ -178,7 +177,7 @@ void ReportScreen::exportSheet() {
     if (chosen.isEmpty())
         return;
     const QString title =
-        ReportSheet::title(m_category->currentText(), m_from->text(), m_to->text());
+        ReportSheet::title(m_category->currentText(), m_range->fromText(), m_range->toText());
     busy(true);
     const QString failure = ReportSheet::write(ReportSheet::fileName(chosen), title, m_report);
     busy(false);

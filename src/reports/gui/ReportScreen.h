@@ -8,6 +8,7 @@
 #include <optional>
 
 struct AppContext;
+class DateRangeBar;
 class Platform;
 class QComboBox;
 class QLineEdit;
@@ -43,8 +44,7 @@ private:
     bool m_querying = false;
 
     QLineEdit* m_name = nullptr;
-    QLineEdit* m_from = nullptr;
-    QLineEdit* m_to = nullptr;
+    DateRangeBar* m_range = nullptr;
     QComboBox* m_category = nullptr;
     QRadioButton* m_byDate = nullptr;
     QRadioButton* m_byName = nullptr;

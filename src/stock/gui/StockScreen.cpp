@@ -2,21 +2,21 @@
 
 #include "base/AppContext.h"
 #include "base/Platform.h"
+#include "catalogue/gui/ProductPickList.h"
 #include "data/ColumnWidth.h"
 #include "data/DateText.h"
 #include "data/DbError.h"
 #include "data/Decimal.h"
+#include "ui/DateRangeBar.h"
+#include "ui/EnterKey.h"
 #include "ui/Placed.h"
-#include "ui/PlacedButton.h"
 #include "ui/Twips.h"
 #include "ui/grid/RecordGrid.h"
 
 #include <QFocusEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
 
@@ -27,10 +27,6 @@ namespace {
 const QString StockIn = u"入库"_s;
 constexpr int BoxHeight = 300; // twips
 const QColor ReadOnlyColour(0xE0, 0xE0, 0xE0);
-
-bool isEnter(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
 
 QString optionalMoney(const std::optional<Decimal>& value) {
     return value ? value->moneyText() : QString();
@@ -90,9 +86,6 @@ StockScreen::StockScreen(AppContext& context, const QString& movementKind, QWidg
     buildQueryFrame(kind + u"查询");
     buildGrid();
     wireBoxes();
-    const QDate today = m_platform.now().date();
-    m_from->setText(DateText::format(DateText::monthBack(today)));
-    m_to->setText(DateText::format(today));
     query();
     m_name->setFocus();
 }
@@ -119,8 +112,9 @@ void StockScreen::buildEntryFrame(const QString& caption) {
     for (const auto& [edit, width] : widths)
         edit->setMaxLength(width);
 
-    m_pickList = placed<QListWidget>(frame, u"List1"_s, Twips::rect(600, 690, 2355, 1500));
-    m_pickList->hide();
+    m_pickList = new ProductPickList(m_catalogue, ProductPickList::Shown::WhileMatching, frame);
+    m_pickList->setObjectName(u"List1"_s);
+    m_pickList->setGeometry(Twips::rect(600, 690, 2355, 1500));
     auto* hint = placed<QLabel>(frame, u"hint"_s, Twips::rect(600, 2250, 7800, 420),
                                 u"提示：可输入中文名称、拼音、编号、厂家或扫描条码查询，如果"
                                 u"查询不到该商品，请首先在商品名称维护中添加该商品。"_s);
@@ -130,9 +124,11 @@ void StockScreen::buildEntryFrame(const QString& caption) {
                        u"<a href=\"products\" style=\"color: #0000FF\">商品名称维护</a>"_s);
     connect(link, &QLabel::linkActivated, this, &StockScreen::productMaintenanceWanted);
 
-    m_save = placedButton(frame, u"save"_s, Twips::rect(8880, 330, 1215, 375), u"保  存"_s);
-    m_delete = placedButton(frame, u"delete"_s, Twips::rect(8880, 750, 1215, 375), u"删  除"_s);
-    m_clear = placedButton(frame, u"clear"_s, Twips::rect(8880, 1170, 1215, 375), u"清  空"_s);
+    m_save = placed<QPushButton>(frame, u"save"_s, Twips::rect(8880, 330, 1215, 375), u"保  存"_s);
+    m_delete =
+        placed<QPushButton>(frame, u"delete"_s, Twips::rect(8880, 750, 1215, 375), u"删  除"_s);
+    m_clear =
+        placed<QPushButton>(frame, u"clear"_s, Twips::rect(8880, 1170, 1215, 375), u"清  空"_s);
     m_delete->setEnabled(false);
     connect(m_save, &QPushButton::clicked, this, &StockScreen::save);
     connect(m_delete, &QPushButton::clicked, this, &StockScreen::remove);
@@ -144,11 +140,16 @@ void StockScreen::buildQueryFrame(const QString& caption) {
     frame->setTitle(caption);
     m_filter = box(frame, u"Text7"_s, u"名称"_s, 600, 300, 2340);
     m_filter->setMaxLength(ColumnWidth::of(u"出入库", u"名称"));
-    m_from = box(frame, u"fromDate"_s, u"日期"_s, 3540, 300, 1200);
-    m_to = box(frame, u"toDate"_s, u"至"_s, 5340, 300, 1200);
-    auto* search =
-        placedButton(frame, u"queryButton"_s, Twips::rect(6780, 262, 1215, 375), u"查  询"_s);
+    m_range = new DateRangeBar(m_platform, frame,
+                               {.fromCaption = u"日期"_s,
+                                .fromLabel = Twips::rect(3000, 330, 480, 240),
+                                .fromBox = Twips::rect(3540, 300, 1200, BoxHeight),
+                                .toLabel = Twips::rect(4800, 330, 480, 240),
+                                .toBox = Twips::rect(5340, 300, 1200, BoxHeight)});
+    auto* search = placed<QPushButton>(frame, u"queryButton"_s, Twips::rect(6780, 262, 1215, 375),
+                                       u"查  询"_s);
     connect(search, &QPushButton::clicked, this, &StockScreen::query);
+    connect(m_range, &DateRangeBar::enterPressed, this, &StockScreen::query);
 }
 
 void StockScreen::buildGrid() {
@@ -175,19 +176,19 @@ void StockScreen::buildGrid() {
 }
 
 void StockScreen::wireBoxes() {
-    const QList<QWidget*> order{
-        m_name, m_quantity, m_purchasePrice, m_salePrice, m_amount, m_remark, m_save, m_number,
-        m_unit, m_date,     m_maker,         m_delete,    m_clear,  m_filter, m_from, m_to};
+    const QList<QWidget*> order{m_name,   m_quantity, m_purchasePrice, m_salePrice, m_amount,
+                                m_remark, m_save,     m_number,        m_unit,      m_date,
+                                m_maker,  m_delete,   m_clear,         m_filter};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order.at(i - 1), order.at(i));
+    m_range->setTabOrderAfter(m_filter);
     for (QLineEdit* edit : entryBoxes()) {
         edit->installEventFilter(this);
-        connect(edit, &QLineEdit::textChanged, this,
-                [this, edit](const QString& text) { boxChanged(edit, text); });
+        connect(edit, &QLineEdit::textChanged, this, [this, edit] { boxChanged(edit); });
     }
-    m_pickList->installEventFilter(this);
-    connect(m_pickList, &QListWidget::itemDoubleClicked, this,
-            [this] { pick(m_pickList->currentRow()); });
+    m_pickList->serve(m_name, ProductPickList::Searched::AsTyped);
+    connect(m_pickList, &ProductPickList::picked, this, &StockScreen::pick);
+    connect(m_pickList, &ProductPickList::enterWithoutPick, this, [this] { focusNextChild(); });
 }
 
 QList<QLineEdit*> StockScreen::entryBoxes() const {
@@ -205,56 +206,18 @@ bool StockScreen::eventFilter(QObject* watched, QEvent* event) {
             edit->selectAll();
         return false;
     }
-    if (event->type() != QEvent::KeyPress)
+    // Enter in the name box is the pick list's.
+    if (watched == m_name || !isEnterPress(event))
         return false;
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (watched == m_pickList) {
-        if (!isEnter(key))
-            return false;
-        pick(m_pickList->currentRow());
-        return true;
-    }
-    if (watched == m_name && key == Qt::Key_Down && m_pickList->isVisible()) {
-        m_pickList->setFocus();
-        m_pickList->setCurrentRow(0);
-        return true;
-    }
-    if (!isEnter(key))
-        return false;
-    if (watched == m_name && m_pickEntries.size() == 1) {
-        m_pickList->setCurrentRow(0);
-        pick(0);
-    } else {
-        focusNextChild();
-    }
+    focusNextChild();
     return true;
 }
 
-void StockScreen::boxChanged(QLineEdit* box, const QString& text) {
-    if (box == m_name && !text.trimmed().isEmpty() && !m_picking)
-        search(text);
-    else
+void StockScreen::boxChanged(QLineEdit* box) {
+    if (box != m_name) // the name box searches through the pick list
         m_pickList->hide();
     if (box == m_quantity || box == m_purchasePrice)
         updateAmount();
-}
-
-void StockScreen::search(const QString& text) {
-    m_pickList->clear();
-    m_pickEntries.clear();
-    try {
-        m_pickEntries = m_catalogue.pickList(text);
-    } catch (const DbError&) {
-        // the lookup has no messages: a failed search lists nothing
-    }
-    QStringList texts;
-    texts.reserve(m_pickEntries.size());
-    for (const PickEntry& entry : std::as_const(m_pickEntries))
-        texts.append(entry.text);
-    m_pickList->addItems(texts);
-    m_pickList->setVisible(!m_pickEntries.isEmpty());
-    if (m_pickEntries.size() == 1)
-        m_pickList->setCurrentRow(0);
 }
 
 void StockScreen::updateAmount() {
@@ -264,17 +227,15 @@ void StockScreen::updateAmount() {
             .moneyText());
 }
 
-void StockScreen::pick(int entry) {
-    if (entry < 0 || entry >= m_pickEntries.size())
-        return;
-    m_picking = true;
+void StockScreen::pick(const PickEntry& product) {
     std::optional<StockPick> picked;
     try {
-        picked = m_book.pick(m_pickEntries.at(entry).productId, m_platform.now());
+        picked = m_book.pick(product.productId, m_platform.now());
     } catch (const DbError&) {
         // a product that cannot be read fills nothing
     }
     if (picked) {
+        const QSignalBlocker noSearch(m_name);
         m_name->setText(picked->name);
         m_unit->setText(picked->unit);
         m_salePrice->setText(picked->salePrice.moneyText());
@@ -289,7 +250,6 @@ void StockScreen::pick(int entry) {
     }
     m_pickList->hide();
     m_quantity->setFocus();
-    m_picking = false;
 }
 
 StockEntry StockScreen::entry() const {
@@ -341,15 +301,12 @@ void StockScreen::clear() {
 }
 
 void StockScreen::query() {
-    const std::optional<QDate> from = DateText::parse(m_from->text());
-    const std::optional<QDate> to = DateText::parse(m_to->text());
-    if (!from || !to) {
-        m_platform.warn(this, u"请填写正确格式的起止日期！日期格式为“2016-01-03”。"_s);
+    const std::optional<DateRange> range = m_range->range();
+    if (!range)
         return;
-    }
     StockBook::QueryResult result;
     try {
-        result = m_book.query(m_filter->text(), *from, *to);
+        result = m_book.query(m_filter->text(), range->from, range->to);
     } catch (const DbError& error) {
         m_platform.inform(this, u"查询失败："_s + error.message());
     }

@@ -1,15 +1,15 @@
 #pragma once
 
-#include "catalogue/PickEntry.h"
 #include "catalogue/ProductCatalogue.h"
 #include "stock/StockBook.h"
 
 #include <QList>
 #include <QWidget>
 
+class DateRangeBar;
 class Platform;
+class ProductPickList;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class RecordGrid;
 struct AppContext;
@@ -42,10 +42,9 @@ private:
     void buildGrid();
     void wireBoxes();
 
-    void boxChanged(QLineEdit* box, const QString& text);
-    void search(const QString& text);
+    void boxChanged(QLineEdit* box);
     void updateAmount();
-    void pick(int entry);
+    void pick(const PickEntry& product);
     void save();
     void remove();
     void clear();
@@ -57,8 +56,6 @@ private:
     Platform& m_platform;
     ProductCatalogue m_catalogue;
     StockBook m_book;
-    QList<PickEntry> m_pickEntries; // beside the pick list, entry for entry
-    bool m_picking = false;         // a pick is filling the boxes: no search
     QString m_selected;
     QList<StockRow> m_rows; // beside the grid's store, record for record
 
@@ -72,12 +69,11 @@ private:
     QLineEdit* m_salePrice = nullptr;
     QLineEdit* m_amount = nullptr;
     QLineEdit* m_remark = nullptr;
-    QListWidget* m_pickList = nullptr;
+    ProductPickList* m_pickList = nullptr;
     QPushButton* m_save = nullptr;
     QPushButton* m_delete = nullptr;
     QPushButton* m_clear = nullptr;
     QLineEdit* m_filter = nullptr;
-    QLineEdit* m_from = nullptr;
-    QLineEdit* m_to = nullptr;
+    DateRangeBar* m_range = nullptr;
     RecordGrid* m_grid = nullptr;
 };

@@ -5,9 +5,9 @@
 #include "data/ColumnWidth.h"
 #include "data/DateText.h"
 #include "data/DbError.h"
+#include "ui/DateRangeBar.h"
 #include "ui/EntryField.h"
 #include "ui/Placed.h"
-#include "ui/PlacedButton.h"
 #include "ui/Twips.h"
 #include "ui/grid/RecordGrid.h"
 
@@ -30,9 +30,6 @@ StocktakingRecordsScreen::StocktakingRecordsScreen(AppContext& context, QWidget*
     setWindowTitle(u"库存盘点记录"_s);
     setFixedSize(Twips::size(11760, 7800));
     buildFilter();
-    const QDate today = m_platform.now().date();
-    m_from->setText(DateText::format(DateText::monthBack(today)));
-    m_to->setText(DateText::format(today));
     buildGrid();
     m_name->setFocus();
     query();
@@ -48,13 +45,18 @@ void StocktakingRecordsScreen::buildFilter() {
     label(u"名称"_s, 120, 480);
     m_name = placed<EntryField>(frame, u"Text1"_s, Twips::rect(600, 180, 2400, 330));
     m_name->setMaxLength(ColumnWidth::of(u"盘点明细", u"名称"));
-    label(u"日期从"_s, 3240, 720);
-    m_from = placed<EntryField>(frame, u"Text3"_s, Twips::rect(3960, 180, 1440, 330));
-    label(u"至"_s, 5520, 300);
-    m_to = placed<EntryField>(frame, u"Text4"_s, Twips::rect(5820, 180, 1440, 330));
-    auto* button = placedButton(frame, u"query"_s, Twips::rect(7560, 150, 1215, 375), u"查  询"_s);
-    for (EntryField* box : {m_name, m_from, m_to})
-        connect(box, &EntryField::enterPressed, this, &StocktakingRecordsScreen::query);
+    m_range = new DateRangeBar(m_platform, frame,
+                               {.fromCaption = u"日期从"_s,
+                                .fromLabel = Twips::rect(3240, 210, 720, 300),
+                                .fromBox = Twips::rect(3960, 180, 1440, 330),
+                                .toLabel = Twips::rect(5520, 210, 300, 300),
+                                .toBox = Twips::rect(5820, 180, 1440, 330),
+                                .fromName = u"Text3"_s,
+                                .toName = u"Text4"_s});
+    auto* button =
+        placed<QPushButton>(frame, u"query"_s, Twips::rect(7560, 150, 1215, 375), u"查  询"_s);
+    connect(m_name, &EntryField::enterPressed, this, &StocktakingRecordsScreen::query);
+    connect(m_range, &DateRangeBar::enterPressed, this, &StocktakingRecordsScreen::query);
     connect(button, &QPushButton::clicked, this, &StocktakingRecordsScreen::query);
 }
 
@@ -82,15 +84,12 @@ void StocktakingRecordsScreen::buildGrid() {
 }
 
 void StocktakingRecordsScreen::query() {
-    const std::optional<QDate> from = DateText::parse(m_from->text());
-    const std::optional<QDate> to = DateText::parse(m_to->text());
-    if (!from || !to) {
-        m_platform.warn(this, u"请填写正确格式的起止日期！日期格式为“2016-01-03”。"_s);
+    const std::optional<DateRange> range = m_range->range();
+    if (!range)
         return;
-    }
     StocktakingRecords::Result result;
     try {
-        result = m_records.find(m_name->text(), *from, *to);
+        result = m_records.find(m_name->text(), range->from, range->to);
     } catch (const DbError& error) {
         m_platform.inform(this, error.message());
     }

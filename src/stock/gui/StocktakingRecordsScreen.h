@@ -5,6 +5,7 @@
 #include <QWidget>
 
 struct AppContext;
+class DateRangeBar;
 class EntryField;
 class Platform;
 class RecordGrid;
@@ -24,7 +25,6 @@ private:
     StocktakingRecords m_records;
 
     EntryField* m_name = nullptr;
-    EntryField* m_from = nullptr;
-    EntryField* m_to = nullptr;
+    DateRangeBar* m_range = nullptr;
     RecordGrid* m_grid = nullptr;
 };

@@ -7,7 +7,6 @@
 #include "data/Decimal.h"
 #include "ui/EntryField.h"
 #include "ui/Placed.h"
-#include "ui/PlacedButton.h"
 #include "ui/Twips.h"
 #include "ui/grid/RecordGrid.h"
 
@@ -82,7 +81,8 @@ void StocktakingScreen::buildFilter() {
     m_showZero = placed<QCheckBox>(frame, u"Check1"_s, Twips::rect(5940, 180, 2100, 330),
                                    u"显示库存为零商品"_s);
     m_showZero->setChecked(true);
-    m_query = placedButton(frame, u"query"_s, Twips::rect(8280, 150, 1215, 375), u"查  询"_s);
+    m_query =
+        placed<QPushButton>(frame, u"query"_s, Twips::rect(8280, 150, 1215, 375), u"查  询"_s);
     connect(m_name, &EntryField::enterPressed, this, &StocktakingScreen::query);
     connect(m_number, &EntryField::enterPressed, this, &StocktakingScreen::query);
     connect(m_showZero, &QCheckBox::clicked, this, &StocktakingScreen::query);
@@ -135,10 +135,12 @@ void StocktakingScreen::buildGrid() {
 }
 
 void StocktakingScreen::buildButtons() {
-    m_execute = placedButton(this, u"execute"_s, Twips::rect(5160, 6720, 1335, 420), u"执行盘点"_s);
-    m_delete = placedButton(this, u"delete"_s, Twips::rect(6600, 6720, 1215, 420), u"删  除"_s);
-    m_records =
-        placedButton(this, u"records"_s, Twips::rect(7920, 6720, 1755, 420), u"库存盘点记录"_s);
+    m_execute =
+        placed<QPushButton>(this, u"execute"_s, Twips::rect(5160, 6720, 1335, 420), u"执行盘点"_s);
+    m_delete =
+        placed<QPushButton>(this, u"delete"_s, Twips::rect(6600, 6720, 1215, 420), u"删  除"_s);
+    m_records = placed<QPushButton>(this, u"records"_s, Twips::rect(7920, 6720, 1755, 420),
+                                    u"库存盘点记录"_s);
     m_delete->setEnabled(false);
     connect(m_execute, &QPushButton::clicked, this, &StocktakingScreen::execute);
     connect(m_delete, &QPushButton::clicked, this, &StocktakingScreen::remove);

@@ -1,3 +1,4 @@
+#include "support/GuiTestMain.h"
 #include "ui/grid/RecordGrid.h"
 
 #include <QApplication>
@@ -482,5 +483,5 @@ void TestRecordGrid::lineWithFewerFieldsKeepsCells() {
     QCOMPARE(grid.cellText(Rows - 2, 2), record(Rows - 1).at(2));
 }
 
-QTEST_MAIN(TestRecordGrid)
+GUI_TEST_MAIN(TestRecordGrid)
 #include "tst_recordgrid.moc"
