@@ -15,9 +15,8 @@ class QLineEdit;
 struct AppContext;
 
 // "结合设置": the receipt settings, the two printers, the way receipts reach the printer and
-// the login password. Its fields are
-// filled from the stored row when it is made, and they are what the program reads as the
-// current settings for as long as the window lives.
+// the login password. Its fields are filled from the stored row when it is made, and they are
+// what the program reads as the current settings for as long as the window lives.
 class SettingsWindow : public QWidget {
     Q_OBJECT
 public:
