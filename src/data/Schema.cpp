@@ -104,7 +104,7 @@ CREATE INDEX IF NOT EXISTS [出入库_ID号_日期] ON [出入库] ([ID号], [�
 )sql";
 
 // How receipts reach the printer; no row means the page through the system's driver.
-constexpr char16_t ReceiptDriveTable[] = uR"sql(
+constexpr char16_t ReceiptRouteTable[] = uR"sql(
 CREATE TABLE [小票驱动] (
     [方式] TEXT CONSTRAINT [小票驱动.方式] CHECK (length([方式]) <= 10),
     [地址] TEXT CONSTRAINT [小票驱动.地址] CHECK (length([地址]) <= 100),
@@ -165,7 +165,7 @@ constexpr const char16_t* UpgradeSteps[Version] = {
     // The name index sorted with a collation only this program has; the stock shell could
     // not even check the file. Names are put in pinyin order in memory instead.
     u"DROP INDEX IF EXISTS [商品_名称];",
-    ReceiptDriveTable,
+    ReceiptRouteTable,
     CatalogueVersion,
     MovementByProductDate,
 };
@@ -179,7 +179,7 @@ void setVersion(Database& database, int version) {
 void create(Database& database) {
     Transaction transaction(database);
     database.execScript(Tables);
-    database.execScript(ReceiptDriveTable);
+    database.execScript(ReceiptRouteTable);
     database.execScript(CatalogueVersion);
     database.execScript(MovementByProductDate);
     setVersion(database, Version);

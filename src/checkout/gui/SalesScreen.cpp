@@ -3,7 +3,6 @@
 #include "base/AppContext.h"
 #include "base/Platform.h"
 #include "base/SettingsBook.h"
-#include "base/SettingsSource.h"
 #include "checkout/gui/CartView.h"
 #include "checkout/gui/HistoryPanel.h"
 #include "checkout/gui/ProductPicker.h"
@@ -58,10 +57,9 @@ QPixmap savedMarkPicture(QSize size) {
 
 } // namespace
 
-SalesScreen::SalesScreen(AppContext& context, SettingsSource& settings, QWidget* parent)
+SalesScreen::SalesScreen(AppContext& context, QWidget* parent)
     : QWidget(parent)
     , m_context(context)
-    , m_settings(settings)
     , m_book(context.database)
     , m_picker(new ProductPicker(context.database, this))
     , m_history(new HistoryPanel(m_book, context.platform, this))
@@ -241,8 +239,7 @@ void SalesScreen::saveSale() {
     m_savedMark->raise();
     m_savedMarkTimer->start();
     m_received->setFocus();
-    if (m_settings.currentSettings().autoPrint == u"1")
-        Q_EMIT printRequested(receiptSale());
+    Q_EMIT saleSaved(receiptSale());
 }
 
 void SalesScreen::printReceipt() {
