@@ -30,6 +30,11 @@ QString runShell(const QString& cli, const QString& path, const QString& script)
 
 // Takes what the steps after the version added out of a new shop's file.
 void makeVersion(Database& db, int version) {
+    if (version < 5)
+        db.execScript(u"DROP TABLE [挂单明细]; DROP TABLE [挂单]; DROP TABLE [销售修改]; "
+                      u"CREATE TABLE [订单旧] AS SELECT [ID号], [日期], [备用1], [备用2], [实收], "
+                      u"[找零] FROM [订单]; DROP TABLE [订单]; "
+                      u"ALTER TABLE [订单旧] RENAME TO [订单];");
     if (version < 4)
         db.execScript(
             u"DROP INDEX [出入库_ID号_日期]; CREATE INDEX [出入库_ID号] ON [出入库] ([ID号]);");
@@ -253,6 +258,9 @@ void TestDatabase::upgradeBringsAnOlderFileToTheCurrentTables() {
     Schema::upgrade(shop.db());
     QCOMPARE(Schema::versionOf(shop.db()), Schema::Version);
     shop.db().exec(u"INSERT INTO [小票驱动] ([方式]) VALUES (?)", u"ESCPOS"_s);
+    shop.db().exec(u"INSERT INTO [订单] ([ID号], [付款]) VALUES (?, ?)", u"A170313-0001"_s,
+                   u"微信"_s);
+    shop.db().exec(u"INSERT INTO [挂单明细] ([挂单号], [序号]) VALUES (1, 0)");
     const auto catalogueVersion = [&] {
         Statement read = shop.db().prepare(u"SELECT [版本] FROM [商品版本]");
         return read.next() ? read.integer(0) : -1;
