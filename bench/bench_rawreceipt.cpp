@@ -2,7 +2,7 @@
 #include "app/StandardScreens.h"
 #include "base/AppContext.h"
 #include "checkout/ProductFixture.h"
-#include "checkout/ReceiptDriveBook.h"
+#include "checkout/ReceiptRouteBook.h"
 #include "support/FakePlatform.h"
 #include "support/GuiTestMain.h"
 #include "support/TempShop.h"
@@ -57,11 +57,11 @@ void BenchRawReceipt::f12ToLastByte() {
                                         Decimal::fromInt(i), Decimal::fromInt(100)});
     }
     shop.db().exec(u"UPDATE [设置] SET [自动打印] = ?", u"1"_s);
-    ReceiptDrive escPos;
-    escPos.mode = ReceiptDrive::Mode::EscPos;
+    ReceiptRoute escPos;
+    escPos.mode = ReceiptRoute::Mode::EscPos;
     escPos.address = u"127.0.0.1:"_s + QString::number(printer.serverPort());
     escPos.openDrawer = true;
-    ReceiptDriveBook(shop.db()).write(escPos);
+    ReceiptRouteBook(shop.db()).write(escPos);
 
     AppContext context{shop.db(), platform, shop.folder()};
     MainWindow window(context, standardScreens());

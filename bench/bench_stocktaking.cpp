@@ -99,7 +99,7 @@ void BenchStocktaking::listScreen() {
     QBENCHMARK {
         button->click();
     }
-    QCOMPARE(screen.findChild<RecordGrid*>(u"grid"_s)->store().count(), Products + 5);
+    QCOMPARE(screen.findChild<RecordGrid*>(u"grid"_s)->model().count(), Products + 5);
 }
 
 void BenchStocktaking::execute() {
@@ -130,7 +130,7 @@ void BenchStocktaking::recordsMonthScreen() {
     QBENCHMARK {
         button->click();
     }
-    QVERIFY(screen.findChild<RecordGrid*>(u"grid"_s)->store().count() > 4000);
+    QVERIFY(screen.findChild<RecordGrid*>(u"grid"_s)->model().count() > 4000);
 }
 
 GUI_TEST_MAIN(BenchStocktaking)

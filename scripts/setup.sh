@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
     cmake ninja-build pkg-config ccache g++
-    qt6-base-dev libsqlcipher-dev sqlcipher libxlsxwriter-dev libicu-dev
+    qt6-base-dev libsqlcipher-dev sqlcipher libxlsxwriter-dev libzip-dev libicu-dev
     fonts-wqy-microhei qt6-translations-l10n poppler-utils xvfb xauth libqt6svg6
     libcups2-dev cups unzip
 )

@@ -34,6 +34,7 @@ AboutBox::AboutBox(Platform& platform, QString dataFolder, QWidget* parent)
     link->setObjectName(u"homePage"_s);
     link->setTextFormat(Qt::RichText);
     link->setGeometry(Twips::rect(360, top + 60, 5280, 300));
-    connect(link, &QLabel::linkActivated, this,
-            [this] { HelpManual::show(m_platform, m_dataFolder, HelpManual::Page::HomePage); });
+    connect(link, &QLabel::linkActivated, this, [this] {
+        HelpManual::show(m_platform, m_dataFolder, HelpManual::Page::HomePage, this);
+    });
 }

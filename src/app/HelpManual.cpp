@@ -1,6 +1,7 @@
 #include "app/HelpManual.h"
 
 #include "base/Platform.h"
+#include "shopfile/DataFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,13 +19,23 @@ QString helpFolder(const QString& dataFolder) {
     return QDir(dataFolder).filePath(u"帮助"_s);
 }
 
+// The manual names this machine's folders, as the user finds them in the file manager.
+QByteArray withFolders(QByteArray page, const QString& dataFolder) {
+    const QString root = QFileInfo(dataFolder).path();
+    const auto shown = [](const QString& folder) {
+        return QDir::toNativeSeparators(folder).toHtmlEscaped().toUtf8();
+    };
+    return page.replace("@DATA_FOLDER@", shown(dataFolder))
+        .replace("@BACKUP_FOLDER@", shown(DataFolder::backupFolderIn(root)));
+}
+
 // A page that cannot be written keeps its older copy, if any: help must never get in the way.
-void copyOut(const QString& name, const QDir& folder) {
+void copyOut(const QString& name, const QDir& folder, const QString& dataFolder) {
     QFile source(u":/help/"_s + name);
     QSaveFile target(folder.filePath(name));
     if (!source.open(QIODevice::ReadOnly) || !target.open(QIODevice::WriteOnly))
         return;
-    target.write(source.readAll());
+    target.write(withFolders(source.readAll(), dataFolder));
     target.commit();
 }
 
@@ -47,15 +58,16 @@ QUrl writeOut(const QString& dataFolder, Page page) {
     const QDir folder(helpFolder(dataFolder));
     QDir().mkpath(folder.path());
     for (const char16_t* name : AllFiles)
-        copyOut(QString::fromUtf16(name), folder);
+        copyOut(QString::fromUtf16(name), folder, dataFolder);
     const QString file = pagePath(dataFolder, page);
     return QFileInfo::exists(file) ? QUrl::fromLocalFile(file) : QUrl();
 }
 
-void show(Platform& platform, const QString& dataFolder, Page page) {
+void show(Platform& platform, const QString& dataFolder, Page page, QWidget* parent) {
     const QUrl url = writeOut(dataFolder, page);
-    if (url.isValid())
-        platform.openUrl(url);
+    if (url.isValid() && !platform.openUrl(url))
+        platform.inform(parent, u"没有能打开帮助页面的浏览器。页面在：\n"_s +
+                                    QDir::toNativeSeparators(url.toLocalFile()));
 }
 
 } // namespace HelpManual

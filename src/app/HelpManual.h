@@ -4,6 +4,7 @@
 #include <QUrl>
 
 class Platform;
+class QWidget;
 
 // The program's own manual, carried inside it as HTML pages and written out into the data
 // folder when the user asks for it, so the browser opens a plain local file.
@@ -18,7 +19,8 @@ QUrl writeOut(const QString& dataFolder, Page page);
 // Where writeOut puts a page.
 QString pagePath(const QString& dataFolder, Page page);
 
-// Writes the pages out and has the browser show one; does nothing when it cannot be written.
-void show(Platform& platform, const QString& dataFolder, Page page);
+// Writes the pages out and has the browser show one; where no browser takes it, a message over
+// `parent` says where the page is. Does nothing when the page cannot be written.
+void show(Platform& platform, const QString& dataFolder, Page page, QWidget* parent);
 
 } // namespace HelpManual

@@ -52,8 +52,8 @@ MainWindow::MainWindow(AppContext& context, ScreenRegistry screens, QWidget* par
     : QMainWindow(parent)
     , m_context(context)
     , m_screens(std::move(screens))
-    , m_settings(context, this)
     , m_till(new TillPrinter(context.platform, context.database, context.dataFolder, this))
+    , m_settings(context, *m_till, this)
     , m_movementKind(StockIn) {
     initIconResources();
     m_screens.try_emplace(Screen::About, [](const ScreenSetup& setup) -> QWidget* {
@@ -177,7 +177,7 @@ QMdiSubWindow* MainWindow::openScreen(Screen screen) {
     const auto factory = m_screens.find(screen);
     if (factory == m_screens.end())
         return nullptr;
-    QWidget* widget = factory->second(ScreenSetup{m_context, m_settings, m_movementKind,
+    QWidget* widget = factory->second(ScreenSetup{m_context, m_settings, *m_till, m_movementKind,
                                                   [this](Screen other) { openScreen(other); }});
     if (!widget)
         return nullptr;
@@ -199,7 +199,7 @@ QMdiSubWindow* MainWindow::openStockScreen(const QString& kind) {
 }
 
 void MainWindow::openHelp(HelpManual::Page page) {
-    HelpManual::show(m_context.platform, m_context.dataFolder, page);
+    HelpManual::show(m_context.platform, m_context.dataFolder, page, this);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {

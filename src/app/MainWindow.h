@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/HelpManual.h"
+#include "app/ScreenRegistry.h"
 #include "app/SettingsHolder.h"
-#include "base/ScreenRegistry.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -25,7 +25,7 @@ public:
     MainWindow(AppContext& context, ScreenRegistry screens, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The settings holder every screen reads the current receipt settings from.
+    // Where the till reads the current receipt settings from.
     SettingsHolder& settings() { return m_settings; }
 
     // Opens a screen, or brings the open one to the front as it is. Nothing happens for a
@@ -57,8 +57,8 @@ private:
 
     AppContext& m_context;
     ScreenRegistry m_screens;
-    SettingsHolder m_settings;
     TillPrinter* m_till;
+    SettingsHolder m_settings;
     std::unique_ptr<QuietCheckpoint> m_checkpoint;
     QMdiArea* m_mdi = nullptr;
     std::map<Screen, QPointer<QMdiSubWindow>> m_open;

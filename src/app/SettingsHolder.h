@@ -8,30 +8,31 @@
 
 class QWidget;
 class SettingsWindow;
+class TillPrinter;
 struct AppContext;
 
-// The current settings live in the settings window while it is loaded, shown or hidden; a
-// read while it is not loaded loads it hidden, and it stays loaded until it is closed (save,
-// cancel, a changed password), after which the next read loads the stored row afresh.
+// The program's current settings: the settings window's fields while it is open, the stored
+// row otherwise. The window exists only while it is shown.
 class SettingsHolder : public QObject, public SettingsSource {
     Q_OBJECT
 public:
-    SettingsHolder(AppContext& context, QWidget* mainWindow);
+    SettingsHolder(AppContext& context, TillPrinter& till, QWidget* mainWindow);
     ~SettingsHolder() override;
 
     SettingsRow currentSettings() override;
 
-    // "综合设置": shows the loaded window as it is, or loads it and shows it.
+    // "综合设置": places the open window over the main window and in front, or opens it
+    // filled from the stored row.
     void show();
 
+    // The open settings window, or null.
     SettingsWindow* loadedWindow() const { return m_window.get(); }
-    // Lets the loaded window go unsaved: it holds what was read from a database now replaced.
+    // Closes the open window unsaved: it holds what was read from a database now replaced.
     void unload();
 
 private:
-    SettingsWindow& load();
-
     AppContext& m_context;
+    TillPrinter& m_till;
     QWidget* m_mainWindow;
     std::unique_ptr<SettingsWindow> m_window;
 };

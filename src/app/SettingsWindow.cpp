@@ -1,14 +1,15 @@
 #include "app/SettingsWindow.h"
 
 #include "app/ChildPlacement.h"
-#include "app/ReceiptDriveFrame.h"
+#include "app/ReceiptRouteFrame.h"
 #include "base/AppContext.h"
 #include "base/Platform.h"
-#include "checkout/ReceiptDriveBook.h"
+#include "checkout/ReceiptRouteBook.h"
 #include "checkout/gui/TillPrinter.h"
 #include "data/ColumnWidth.h"
 #include "data/DbError.h"
 #include "data/Decimal.h"
+#include "data/Refusal.h"
 #include "data/Transaction.h"
 #include "ui/Placed.h"
 #include "ui/Twips.h"
@@ -44,19 +45,19 @@ ReceiptSale testSale(QDate today) {
 
 } // namespace
 
-SettingsWindow::SettingsWindow(AppContext& context, QWidget* parent)
+SettingsWindow::SettingsWindow(AppContext& context, TillPrinter& till, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_platform(context.platform)
     , m_database(context.database)
     , m_book(context.database)
-    , m_till(new TillPrinter(context.platform, context.database, context.dataFolder, this)) {
+    , m_till(till) {
     setWindowTitle(u"结合设置"_s);
     setFixedSize(Twips::size(6900, 8340));
     buildReceiptFrame();
-    m_driveFrame = new ReceiptDriveFrame(this);
-    m_driveFrame->setGeometry(Twips::rect(240, 4140, 6420, 1620));
-    connect(m_driveFrame, &ReceiptDriveFrame::testPrintRequested, this, [this] {
-        m_till->printWith(testSale(m_platform.now().date()), fields(), m_driveFrame->drive());
+    m_routeFrame = new ReceiptRouteFrame(this);
+    m_routeFrame->setGeometry(Twips::rect(240, 4140, 6420, 1620));
+    connect(m_routeFrame, &ReceiptRouteFrame::testPrintRequested, this, [this] {
+        m_till.printWith(testSale(m_platform.now().date()), fields(), m_routeFrame->route());
     });
     buildPasswordFrame();
     auto* save =
@@ -74,6 +75,16 @@ QLineEdit* SettingsWindow::addLineEdit(QWidget* parent, const QString& name, con
     edit->setMaxLength(maxLength);
     connect(edit, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
     return edit;
+}
+
+QLineEdit* SettingsWindow::addMarginBox(QWidget* parent, const QString& name, int left,
+                                        const QString& shown) {
+    QLineEdit* box = addLineEdit(parent, name, Twips::rect(left, 2880, 780, 330),
+                                 ColumnWidth::of(u"设置", u"左边距"));
+    box->setText(shown);
+    box->setToolTip(u"0到%1毫米"_s.arg(SettingsRow::LargestMargin));
+    addLabel(parent, u"mm"_s, Twips::rect(left + 810, 2910, 360, 300));
+    return box;
 }
 
 QComboBox* SettingsWindow::addPrinterList(QWidget* parent, const QString& name,
@@ -105,13 +116,9 @@ void SettingsWindow::buildReceiptFrame() {
     m_receiptPrinter = addPrinterList(frame, u"text19"_s, Twips::rect(1500, 2460, 4680, 330),
                                       ColumnWidth::of(u"设置", u"小票打印机"));
     addLabel(frame, u"打印左边距"_s, Twips::rect(240, 2910, 1200, 300));
-    m_leftMargin = addLineEdit(frame, u"leftMargin"_s, Twips::rect(1500, 2880, 900, 330),
-                               ColumnWidth::of(u"设置", u"左边距"));
-    m_leftMargin->setText(u"120"_s);
+    m_leftMargin = addMarginBox(frame, u"leftMargin"_s, 1500, u"120"_s);
     addLabel(frame, u"打印上边距"_s, Twips::rect(2700, 2910, 1200, 300));
-    m_topMargin = addLineEdit(frame, u"topMargin"_s, Twips::rect(3960, 2880, 900, 330),
-                              ColumnWidth::of(u"设置", u"上边距"));
-    m_topMargin->setText(u"200"_s);
+    m_topMargin = addMarginBox(frame, u"topMargin"_s, 3960, u"200"_s);
     m_autoPrint = new QCheckBox(u"保存后直接打印小票"_s, frame);
     m_autoPrint->setObjectName(u"autoPrint"_s);
     m_autoPrint->setGeometry(Twips::rect(1500, 3360, 4200, 330));
@@ -135,7 +142,7 @@ void SettingsWindow::load() {
     m_loaded = fields();
     try {
         m_book.readInto(m_loaded);
-        m_driveFrame->setDrive(ReceiptDriveBook(m_database).read());
+        m_routeFrame->setRoute(ReceiptRouteBook(m_database).read());
     } catch (const DbError&) {
         // An unreadable row leaves the fields as they are; the user may still type them.
     }
@@ -143,9 +150,9 @@ void SettingsWindow::load() {
     m_footers[0]->setText(m_loaded.footer1);
     m_footers[1]->setText(m_loaded.footer2);
     m_footers[2]->setText(m_loaded.footer3);
-    m_leftMargin->setText(m_loaded.leftMargin);
-    m_topMargin->setText(m_loaded.topMargin);
-    m_autoPrint->setChecked(Decimal::read(m_loaded.autoPrint).rounded(0) == Decimal::fromInt(1));
+    m_leftMargin->setText(m_loaded.leftMargin.plainText());
+    m_topMargin->setText(m_loaded.topMargin.plainText());
+    m_autoPrint->setChecked(m_loaded.autoPrint);
     const QStringList printers = m_platform.printerNames();
     const QString systemDefault = m_platform.defaultPrinterName();
     const std::pair<QComboBox*, QString> lists[] = {{m_defaultPrinter, m_loaded.defaultPrinter},
@@ -162,9 +169,9 @@ SettingsRow SettingsWindow::fields() const {
     row.footer1 = m_footers[0]->text();
     row.footer2 = m_footers[1]->text();
     row.footer3 = m_footers[2]->text();
-    row.leftMargin = m_leftMargin->text();
-    row.topMargin = m_topMargin->text();
-    row.autoPrint = m_autoPrint->isChecked() ? u"1"_s : u"0"_s;
+    row.leftMargin = Decimal::read(m_leftMargin->text());
+    row.topMargin = Decimal::read(m_topMargin->text());
+    row.autoPrint = m_autoPrint->isChecked();
     row.defaultPrinter = m_defaultPrinter->currentText();
     row.receiptPrinter = m_receiptPrinter->currentText();
     return row;
@@ -180,8 +187,10 @@ void SettingsWindow::save() {
     try {
         Transaction transaction(m_database);
         refused = m_book.saveReceiptSettings(fields());
-        ReceiptDriveBook(m_database).write(m_driveFrame->drive());
+        ReceiptRouteBook(m_database).write(m_routeFrame->route());
         transaction.commit();
+    } catch (const Refusal& refusal) {
+        refused = {refusal.reason()};
     } catch (const DbError& error) {
         refused = {error.message()};
     }
@@ -196,6 +205,9 @@ void SettingsWindow::changePassword() {
     auto result = SettingsBook::PasswordChange::NewPasswordEmpty;
     try {
         result = m_book.changePassword(m_oldPassword->text(), m_newPassword->text());
+    } catch (const Refusal& refusal) {
+        m_platform.inform(this, u"保存失败："_s + refusal.reason());
+        return;
     } catch (const DbError& error) {
         m_platform.inform(this, u"保存失败："_s + error.message());
         return;

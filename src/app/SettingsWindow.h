@@ -7,21 +7,20 @@
 
 class Database;
 class Platform;
-class ReceiptDriveFrame;
+class ReceiptRouteFrame;
 class TillPrinter;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 struct AppContext;
 
-// "结合设置": the receipt settings, the two printers, how the receipt printer is driven and
-// the login password. Its fields are
-// filled from the stored row when it is made, and they are what the program reads as the
-// current settings for as long as the window lives.
+// "结合设置": the receipt settings, the two printers, the way receipts reach the printer and
+// the login password. Its fields are filled from the stored row when it is made, and they are
+// what the program reads as the current settings for as long as the window lives.
 class SettingsWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit SettingsWindow(AppContext& context, QWidget* parent = nullptr);
+    SettingsWindow(AppContext& context, TillPrinter& till, QWidget* parent = nullptr);
 
     // The fields as they stand, saved or not; 密码 and 条码 as read when the window opened.
     SettingsRow fields() const;
@@ -38,6 +37,7 @@ protected:
 private:
     QLineEdit* addLineEdit(QWidget* parent, const QString& name, const QRect& geometry,
                            int maxLength);
+    QLineEdit* addMarginBox(QWidget* parent, const QString& name, int left, const QString& shown);
     QComboBox* addPrinterList(QWidget* parent, const QString& name, const QRect& geometry,
                               int maxLength);
     void buildReceiptFrame();
@@ -49,8 +49,8 @@ private:
     Platform& m_platform;
     Database& m_database;
     SettingsBook m_book;
-    TillPrinter* m_till;
-    ReceiptDriveFrame* m_driveFrame = nullptr;
+    TillPrinter& m_till;
+    ReceiptRouteFrame* m_routeFrame = nullptr;
     SettingsRow m_loaded;
     QLineEdit* m_title = nullptr;
     QLineEdit* m_footers[3] = {};

@@ -1,6 +1,5 @@
 #include "app/StandardScreens.h"
 
-#include "app/ShowWatch.h"
 #include "base/AppContext.h"
 #include "base/SettingsSource.h"
 #include "catalogue/gui/ProductScreen.h"
@@ -11,23 +10,20 @@
 #include "stock/gui/StocktakingRecordsScreen.h"
 #include "stock/gui/StocktakingScreen.h"
 
-using namespace Qt::Literals::StringLiterals;
-
 namespace {
 
 QWidget* makeSalesScreen(const ScreenSetup& setup) {
-    auto* screen = new SalesScreen(setup.context, setup.settings);
-    AppContext& context = setup.context;
+    auto* screen = new SalesScreen(setup.context);
+    TillPrinter& till = setup.till;
     SettingsSource& settings = setup.settings;
-    auto* till = new TillPrinter(context.platform, context.database, context.dataFolder, screen);
-    QObject::connect(screen, &SalesScreen::printRequested, till,
-                     [till, &settings](const ReceiptSale& sale) {
-                         till->print(sale, settings.currentSettings());
+    QObject::connect(screen, &SalesScreen::printRequested, &till,
+                     [&till, &settings](const ReceiptSale& sale) {
+                         till.print(sale, settings.currentSettings());
                      });
-    // The saved mark is shown by a save that landed, and by nothing else.
-    if (auto* savedMark = screen->findChild<QWidget*>(u"savedMark"_s))
-        new ShowWatch(savedMark,
-                      [till, &settings] { till->saleSaved(settings.currentSettings()); });
+    QObject::connect(screen, &SalesScreen::saleSaved, &till,
+                     [&till, &settings](const ReceiptSale& sale) {
+                         till.saleSaved(sale, settings.currentSettings());
+                     });
     return screen;
 }
 

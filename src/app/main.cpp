@@ -16,7 +16,8 @@ int main(int argc, char** argv) {
     DesktopPlatform platform;
     StartUpResult started = StartUp::open(platform);
     if (!started.database)
-        return 1;
+        return started.alreadyRunning ? 0 : 1;
+    return 1;
     AppContext context{*started.database, platform, started.dataFolder};
 
     LoginWindow login(platform, started.storedPassword);

@@ -49,6 +49,6 @@ public:
     using RawDone = std::function<void(const QString& failure)>;
     virtual void sendRaw(const RawPrinterTarget& target, const QByteArray& bytes, RawDone done) = 0;
 
-    // Shows a page in the default browser; never waits, never reports.
-    virtual void openUrl(const QUrl& url) = 0;
+    // Shows a page in the default browser without waiting; false when no browser took it.
+    virtual bool openUrl(const QUrl& url) = 0;
 };

@@ -4,6 +4,7 @@
 #include "data/Database.h"
 #include "data/DbError.h"
 #include "data/Decimal.h"
+#include "data/Refusal.h"
 #include "data/SqlDialect.h"
 #include "data/TextCut.h"
 #include "data/Transaction.h"
@@ -11,6 +12,27 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+// A switch is on when its text, read as a whole number, is 1.
+bool isOne(const QString& text) {
+    return Decimal::read(text).rounded(0) == Decimal::fromInt(1);
+}
+
+QString oneOrZero(bool on) {
+    return on ? u"1"_s : u"0"_s;
+}
+
+QStringList marginRefusals(const SettingsRow& row) {
+    QStringList refused;
+    const Decimal largest = Decimal::fromInt(SettingsRow::LargestMargin);
+    for (const auto& [label, margin] :
+         {std::pair(u"打印左边距", row.leftMargin), std::pair(u"打印上边距", row.topMargin)}) {
+        if (margin < Decimal() || margin > largest)
+            refused.append(QString::fromUtf16(label) + u"应在0到"_s +
+                           QString::number(SettingsRow::LargestMargin) + u"毫米之间"_s);
+    }
+    return refused;
+}
 
 void expectRow(int changed) {
     if (changed == 0)
@@ -32,16 +54,22 @@ void SettingsBook::readInto(SettingsRow& row) const {
                                 u"[自动打印], [默认打印机], [小票打印机], [条码]");
     if (!stored.next())
         return;
-    QString* const fields[] = {&row.password,       &row.title,      &row.footer1,
-                               &row.footer2,        &row.footer3,    &row.leftMargin,
-                               &row.topMargin,      &row.autoPrint,  &row.defaultPrinter,
-                               &row.receiptPrinter, &row.barcodeMode};
-    int column = 0;
-    for (QString* field : fields) {
+    const auto lay = [&stored](int column, auto& field, auto parse) {
         if (!stored.isNull(column))
-            *field = stored.text(column);
-        ++column;
-    }
+            field = parse(stored.text(column));
+    };
+    const auto asText = [](const QString& text) { return text; };
+    lay(0, row.password, asText);
+    lay(1, row.title, asText);
+    lay(2, row.footer1, asText);
+    lay(3, row.footer2, asText);
+    lay(4, row.footer3, asText);
+    lay(5, row.leftMargin, Decimal::read);
+    lay(6, row.topMargin, Decimal::read);
+    lay(7, row.autoPrint, isOne);
+    lay(8, row.defaultPrinter, asText);
+    lay(9, row.receiptPrinter, asText);
+    lay(10, row.barcodeMode, isOne);
 }
 
 QString SettingsBook::storedPassword() const {
@@ -52,24 +80,29 @@ QString SettingsBook::storedPassword() const {
 }
 
 QStringList SettingsBook::saveReceiptSettings(const SettingsRow& row) {
+    QStringList refused = marginRefusals(row);
+    if (!refused.isEmpty())
+        return refused;
+    const QString leftMargin = row.leftMargin.plainText();
+    const QString topMargin = row.topMargin.plainText();
+    const QString autoPrint = oneOrZero(row.autoPrint);
     const std::pair<std::u16string_view, const QString*> fields[] = {
         {u"标题", &row.title},
         {u"结尾1", &row.footer1},
         {u"结尾2", &row.footer2},
         {u"结尾3", &row.footer3},
-        {u"左边距", &row.leftMargin},
-        {u"上边距", &row.topMargin},
-        {u"自动打印", &row.autoPrint},
+        {u"左边距", &leftMargin},
+        {u"上边距", &topMargin},
+        {u"自动打印", &autoPrint},
         {u"小票打印机", &row.receiptPrinter},
         {u"默认打印机", &row.defaultPrinter}};
     QString assignments;
     QList<const QString*> values;
-    QStringList refused;
     for (const auto& [column, value] : fields) {
         const QString name = QString::fromUtf16(column.data(), qsizetype(column.size()));
         const int width = ColumnWidth::find(u"设置", column).value();
         if (TextCut::leading(*value, width).size() < value->size()) {
-            refused.append(DbError::tooLong(name, width).message());
+            refused.append(Refusal::tooLong(name, width).reason());
             continue;
         }
         assignments += (assignments.isEmpty() ? u"["_s : u", ["_s) + name + u"] = ?";
@@ -102,11 +135,11 @@ SettingsBook::PasswordChange SettingsBook::changePassword(const QString& oldType
 
 bool SettingsBook::barcodeMode() const {
     Statement stored = firstRow(u"[条码]");
-    return stored.next() && Decimal::read(stored.text(0)).rounded(0) == Decimal::fromInt(1);
+    return stored.next() && isOne(stored.text(0));
 }
 
 void SettingsBook::saveBarcodeMode(bool on) {
     Transaction transaction(m_database);
-    expectRow(m_database.exec(u"UPDATE [设置] SET [条码] = ?", on ? u"1"_s : u"0"_s));
+    expectRow(m_database.exec(u"UPDATE [设置] SET [条码] = ?", oneOrZero(on)));
     transaction.commit();
 }

@@ -17,15 +17,16 @@ public:
 
     explicit SettingsBook(Database& database);
 
-    // Lays the stored row over `row`: a column that is NULL leaves its field as it was.
+    // Lays the stored row over `row`: a column that is NULL leaves its field as it was. The
+    // margins read as numbers (empty: 0), a switch is on when it reads as the whole number 1.
     void readInto(SettingsRow& row) const;
 
     // The login password as stored, untrimmed.
     QString storedPassword() const;
 
     // Stores the receipt settings and both printers as given; 密码 and 条码 stay untouched.
-    // A text longer than its column is left as stored while the others land; the refusals
-    // come back as "标题最多50个字".
+    // A margin outside 0 to 30 mm stores nothing ("打印左边距应在0到30毫米之间"); a text
+    // longer than its column is left as stored while the others land ("标题最多50个字").
     QStringList saveReceiptSettings(const SettingsRow& row);
 
     // The old password must equal the stored one exactly (case counts, the stored value is

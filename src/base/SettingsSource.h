@@ -2,8 +2,8 @@
 
 #include "data/SettingsRow.h"
 
-// Where the receipt and the sale read the shop's current settings from: the settings
-// window's fields while it is loaded (saved or not), otherwise the stored row.
+// The shop's current settings, as the receipt and the till read them: the settings window's
+// fields while it is open (saved or not), otherwise the stored row.
 class SettingsSource {
 public:
     virtual ~SettingsSource() = default;

@@ -1,7 +1,7 @@
 #include "catalogue/ProductBook.h"
 
 #include "data/Database.h"
-#include "data/DbError.h"
+#include "data/Refusal.h"
 #include "data/Transaction.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -15,6 +15,13 @@ Product readProduct(const Statement& row) {
     return Product{row.text(0), row.text(1), row.text(2),    row.text(3),
                    row.text(4), row.text(5), row.decimal(6), row.decimal(7),
                    row.text(8), row.text(9), row.decimal(10)};
+}
+
+void refuseOverflow(Decimal purchasePrice, Decimal salePrice) {
+    if (purchasePrice.overflowed())
+        throw Refusal::outOfRange(u"进价");
+    if (salePrice.overflowed())
+        throw Refusal::outOfRange(u"售价");
 }
 
 } // namespace
@@ -43,10 +50,7 @@ ProductBook::SaveResult ProductBook::save(const QString& id, const ProductEntry&
         return SaveResult::NameMissing;
     const Decimal purchasePrice = Decimal::read(entry.purchasePrice);
     const Decimal salePrice = Decimal::read(entry.salePrice);
-    if (purchasePrice.overflowed())
-        throw DbError::outOfRange(u"进价");
-    if (salePrice.overflowed())
-        throw DbError::outOfRange(u"售价");
+    refuseOverflow(purchasePrice, salePrice);
     // The stock belongs to sales, stock movements and stocktaking: an edit leaves it alone.
     if (existing)
         m_database.exec(u"UPDATE [商品] SET [编号] = ?, [名称] = ?, [进价] = ?, [售价] = ?, "
@@ -63,6 +67,14 @@ ProductBook::SaveResult ProductBook::save(const QString& id, const ProductEntry&
                         entry.searchKey());
     transaction.commit();
     return existing ? SaveResult::Updated : SaveResult::Created;
+}
+
+void ProductBook::setPrices(const QString& id, Decimal purchasePrice, Decimal salePrice) {
+    refuseOverflow(purchasePrice, salePrice);
+    Transaction transaction(m_database);
+    m_database.exec(u"UPDATE [商品] SET [进价] = ?, [售价] = ? WHERE [ID号] = ?", purchasePrice,
+                    salePrice, id);
+    transaction.commit();
 }
 
 void ProductBook::remove(const QString& id) {

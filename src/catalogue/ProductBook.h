@@ -9,8 +9,9 @@
 
 class Database;
 
-// The maintenance screen's reads and writes of single products (ProductCatalogue finds them). Every
-// failing database call throws DbError; every write is one transaction.
+// The reads and writes of single products (ProductCatalogue finds them); the one writer of
+// their prices. Every failing database call throws DbError, a value it will not store throws
+// Refusal; every write is one transaction.
 class ProductBook {
 public:
     enum class SaveResult { Created, Updated, NameMissing };
@@ -20,8 +21,10 @@ public:
     std::optional<Product> load(const QString& id);
     bool exists(const QString& id);
     // Updates the product with this ID, or adds it with no stock when there is none yet.
-    // A price past what the column holds is refused (DbError naming the box).
+    // A price past what the column holds is refused, naming the box.
     SaveResult save(const QString& id, const ProductEntry& entry);
+    // New purchase and sale prices, as a stock-in or return brings them.
+    void setPrices(const QString& id, Decimal purchasePrice, Decimal salePrice);
     void remove(const QString& id);
 
 private:

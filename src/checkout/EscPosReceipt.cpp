@@ -14,6 +14,7 @@ constexpr char Fs = 0x1C;
 constexpr char Gs = 0x1D;
 constexpr char Lf = 0x0A;
 constexpr char FeedLinesBeforeCut = 4; // the cutter sits above the print head
+constexpr int ShortestName = 2;        // columns: one Chinese character
 
 QByteArray command(std::initializer_list<char> bytes) {
     return QByteArray(std::data(bytes), qsizetype(bytes.size()));
@@ -79,12 +80,33 @@ void EscPosReceipt::pair(const QString& left, const QString& right) {
 
 void EscPosReceipt::articleLine(const QString& name, const QString& quantity, const QString& price,
                                 const QString& discount, const QString& amount) {
-    const QByteArray figures =
-        rightAligned(quantity, m_columns.quantity) + rightAligned(price, m_columns.price) +
-        rightAligned(discount, m_columns.discount) + rightAligned(amount, m_columns.amount);
-    const int nameColumns = std::max(0, m_columns.total - PrinterText::columns(figures));
-    const QByteArray cut = PrinterText::leading(PrinterText::encode(name), nameColumns);
-    line(cut + QByteArray(nameColumns - PrinterText::columns(cut), ' ') + figures);
+    const QByteArray fields[] = {
+        rightAligned(quantity, m_columns.quantity), rightAligned(price, m_columns.price),
+        rightAligned(discount, m_columns.discount), rightAligned(amount, m_columns.amount)};
+    const QByteArray figures = fields[0] + fields[1] + fields[2] + fields[3];
+    const QByteArray encodedName = PrinterText::encode(name);
+    const int nameColumns = m_columns.total - PrinterText::columns(figures);
+    if (nameColumns >= ShortestName) {
+        const QByteArray cut = PrinterText::leading(encodedName, nameColumns);
+        line(cut + QByteArray(nameColumns - PrinterText::columns(cut), ' ') + figures);
+        return;
+    }
+    // Figures too wide to share the line: the name above them, and they wrap between fields.
+    line(PrinterText::leading(encodedName, m_columns.total));
+    QByteArray row;
+    for (const QByteArray& field : fields) {
+        if (!row.isEmpty() &&
+            PrinterText::columns(row) + PrinterText::columns(field) > m_columns.total) {
+            line(atLineEnd(row));
+            row.clear();
+        }
+        row += field;
+    }
+    line(atLineEnd(row));
+}
+
+QByteArray EscPosReceipt::atLineEnd(const QByteArray& figures) const {
+    return QByteArray(std::max(0, m_columns.total - PrinterText::columns(figures)), ' ') + figures;
 }
 
 void EscPosReceipt::rule() {

@@ -31,6 +31,7 @@ private:
     void articleLine(const QString& name, const QString& quantity, const QString& price,
                      const QString& discount, const QString& amount);
     void rule();
+    QByteArray atLineEnd(const QByteArray& figures) const; // right-aligned on the line
 
     Columns m_columns;
     QByteArray m_bytes;

@@ -1,7 +1,6 @@
 #include "checkout/ReceiptLayout.h"
 
 #include "checkout/ReceiptMoney.h"
-#include "data/Decimal.h"
 #include "data/TextCut.h"
 
 #include <algorithm>
@@ -20,16 +19,24 @@ constexpr double FeedBelow = 4;
 constexpr double ShortestPage = 10;
 constexpr qsizetype NameLength = 9;
 
-double millimetres(const QString& margin) {
-    return static_cast<double>(Decimal::read(margin).units()) / Decimal::Scale;
+double millimetres(Decimal margin) {
+    return static_cast<double>(margin.units()) / Decimal::Scale;
+}
+
+// A margin moves the whole receipt, but never off the paper: a left margin below 3 mm would
+// push the starts of the lines past its left edge, one above 13 mm the ends of the rules past
+// its right edge, a top margin below 1 mm the title past its top. A top margin typed past the
+// largest one stored is taken as the largest.
+double shift(Decimal margin, double least, double most) {
+    return std::clamp(millimetres(margin) - UnmovedMargin, least, most);
 }
 
 } // namespace
 
 ReceiptLayout::ReceiptLayout(const SettingsRow& settings, const ReceiptSale& sale,
                              const TextWidth& textWidth)
-    : m_dx(millimetres(settings.leftMargin) - UnmovedMargin)
-    , m_dy(millimetres(settings.topMargin) - UnmovedMargin) {
+    : m_dx(shift(settings.leftMargin, -Left, PaperWidth - Right))
+    , m_dy(shift(settings.topMargin, -TitleTop, SettingsRow::LargestMargin - UnmovedMargin)) {
     addText((PaperWidth - textWidth(settings.title, TitleSize)) / 2, TitleTop, settings.title,
             TitleSize);
 

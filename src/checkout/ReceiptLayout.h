@@ -9,7 +9,8 @@
 #include <functional>
 
 // Where every text and rule of a receipt goes on the 80 mm roll, margins applied: left margin
-// moves x, top margin moves y, and a margin of 8 mm leaves the layout where it is.
+// moves x, top margin moves y, and a margin of 8 mm leaves the layout where it is. However
+// small or large the margins, nothing is moved off the paper.
 class ReceiptLayout {
 public:
     static constexpr double PaperWidth = 80;

@@ -2,7 +2,7 @@
 
 #include "checkout/Sale.h"
 #include "data/Database.h"
-#include "data/DbError.h"
+#include "data/Refusal.h"
 #include "data/SqlDialect.h"
 #include "data/Transaction.h"
 #include "stock/StockLedger.h"
@@ -30,17 +30,17 @@ QString SaleBook::lineNumber(const QString& saleNumber, int position) {
 void SaleBook::save(const Sale& sale) {
     const QString change = sale.changeText();
     if (sale.number.isEmpty())
-        throw DbError(u"没有销售单号"_s);
+        throw Refusal(u"没有销售单号"_s);
     if (sale.cart.size() > MaxLines)
-        throw DbError(u"一单最多%1行商品，请分成几单保存。"_s.arg(MaxLines));
+        throw Refusal(u"一单最多%1行商品，请分成几单保存。"_s.arg(MaxLines));
     if (sale.received().size() > AmountWidth || change.size() > AmountWidth)
-        throw DbError(u"实收和找零最多%1位，请检查实收金额。"_s.arg(AmountWidth));
+        throw Refusal(u"实收和找零最多%1位，请检查实收金额。"_s.arg(AmountWidth));
     for (const CartLine& line : sale.cart.lines()) {
         const std::pair<Decimal, QStringView> typed[] = {
             {line.quantity, u"数量"}, {line.discount, u"折扣"}, {line.amount, u"金额"}};
         for (const auto& [value, cell] : typed) {
             if (value.overflowed())
-                throw DbError::outOfRange(cell);
+                throw Refusal::outOfRange(cell);
         }
     }
     Transaction transaction(m_database);

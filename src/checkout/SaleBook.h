@@ -19,8 +19,8 @@ struct SaleSummary {
 };
 
 // The stored sales: their numbers, their order rows and sale lines. Stock moves through the
-// stock ledger. Every write is one transaction; failures throw DbError and leave the database
-// unchanged.
+// stock ledger. Every write is one transaction; failures throw DbError, refusals Refusal, and
+// both leave the database unchanged.
 class SaleBook {
 public:
     static constexpr int MaxLines = 999;

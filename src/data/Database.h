@@ -8,7 +8,8 @@
 
 struct sqlite3;
 
-// One open, keyed connection to the shop database. Every failure throws DbError.
+// One open, keyed connection to the shop database. Every failure throws DbError; a value a
+// check of the schema refuses, or a number past Currency, throws Refusal.
 class Database {
 public:
     // Tells whether the data may have changed: it differs after any commit by another

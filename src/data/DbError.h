@@ -1,12 +1,11 @@
 #pragma once
 
 #include <QString>
-#include <QStringView>
 
 #include <stdexcept>
 
-// A database call that failed, carrying a message for the user: the engine's own text, or
-// the Chinese text of a refusal the user can mend.
+// The database, its file or a library under it failed: the engine's text, or ours where the
+// engine has none. A value the user can mend is a Refusal instead.
 class DbError : public std::runtime_error {
 public:
     // What start-up and a restore act on; most failures need no more than their message.
@@ -18,14 +17,6 @@ public:
         , m_cause(cause) {}
     const QString& message() const { return m_message; }
     Cause cause() const { return m_cause; }
-
-    // "标题最多50个字"
-    static DbError tooLong(QStringView field, int width);
-    // "售价超出可保存的范围"
-    static DbError outOfRange(QStringView field);
-    // A check the schema names "table.column" reads as tooLong of that column; a check named
-    // after its table only (files made before the checks were named) names the table.
-    static DbError checkFailed(QStringView constraint);
 
 private:
     QString m_message;

@@ -104,7 +104,7 @@ CREATE INDEX IF NOT EXISTS [出入库_ID号_日期] ON [出入库] ([ID号], [�
 )sql";
 
 // How receipts reach the printer; no row means the page through the system's driver.
-constexpr char16_t ReceiptDriveTable[] = uR"sql(
+constexpr char16_t ReceiptRouteTable[] = uR"sql(
 CREATE TABLE [小票驱动] (
     [方式] TEXT CONSTRAINT [小票驱动.方式] CHECK (length([方式]) <= 10),
     [地址] TEXT CONSTRAINT [小票驱动.地址] CHECK (length([地址]) <= 100),
@@ -141,6 +141,41 @@ WHEN OLD.[ID号] IS NOT NEW.[ID号]
 BEGIN UPDATE [商品版本] SET [版本] = [版本] + 1; END;
 )sql";
 
+// How each sale was paid (NULL: cash, as every sale before the column was), what changed a
+// saved sale afterwards, and the carts a cashier set aside: all of a day the cash-up needs.
+constexpr char16_t PaymentsAndHeldCarts[] = uR"sql(
+ALTER TABLE [订单] ADD COLUMN [付款] TEXT CONSTRAINT [订单.付款] CHECK (length([付款]) <= 10);
+CREATE TABLE [销售修改] (
+    [销售号] TEXT CONSTRAINT [销售修改.销售号] CHECK (length([销售号]) <= 20),
+    [日期] TEXT CHECK ([日期] GLOB '[0-9][0-9][0-9][0-9]-[0-1][0-9]-[0-3][0-9]'),
+    [时间] TEXT CONSTRAINT [销售修改.时间] CHECK (length([时间]) <= 8),
+    [类别] TEXT CONSTRAINT [销售修改.类别] CHECK (length([类别]) <= 10),
+    [原金额] INTEGER CHECK (typeof([原金额]) IN ('integer', 'null')),
+    [新金额] INTEGER CHECK (typeof([新金额]) IN ('integer', 'null'))
+);
+CREATE INDEX [销售修改_日期] ON [销售修改] ([日期]);
+CREATE TABLE [挂单] (
+    [挂单号] INTEGER PRIMARY KEY,
+    [时间] TEXT CONSTRAINT [挂单.时间] CHECK (length([时间]) <= 19),
+    [实收] TEXT CONSTRAINT [挂单.实收] CHECK (length([实收]) <= 10),
+    [付款] TEXT CONSTRAINT [挂单.付款] CHECK (length([付款]) <= 10)
+);
+CREATE TABLE [挂单明细] (
+    [挂单号] INTEGER,
+    [序号] INTEGER,
+    [ID号] TEXT CONSTRAINT [挂单明细.ID号] CHECK (length([ID号]) <= 50),
+    [编号] TEXT CONSTRAINT [挂单明细.编号] CHECK (length([编号]) <= 50),
+    [名称] TEXT CONSTRAINT [挂单明细.名称] CHECK (length([名称]) <= 100),
+    [单位] TEXT CONSTRAINT [挂单明细.单位] CHECK (length([单位]) <= 10),
+    [数量] INTEGER CHECK (typeof([数量]) IN ('integer', 'null')),
+    [单价] INTEGER CHECK (typeof([单价]) IN ('integer', 'null')),
+    [折扣] INTEGER CHECK (typeof([折扣]) IN ('integer', 'null')),
+    [金额] INTEGER CHECK (typeof([金额]) IN ('integer', 'null')),
+    [备注] TEXT CONSTRAINT [挂单明细.备注] CHECK (length([备注]) <= 50)
+);
+CREATE INDEX [挂单明细_挂单号] ON [挂单明细] ([挂单号], [序号]);
+)sql";
+
 struct SampleProduct {
     const char16_t* id;
     const char16_t* name;
@@ -165,9 +200,10 @@ constexpr const char16_t* UpgradeSteps[Version] = {
     // The name index sorted with a collation only this program has; the stock shell could
     // not even check the file. Names are put in pinyin order in memory instead.
     u"DROP INDEX IF EXISTS [商品_名称];",
-    ReceiptDriveTable,
+    ReceiptRouteTable,
     CatalogueVersion,
     MovementByProductDate,
+    PaymentsAndHeldCarts,
 };
 
 void setVersion(Database& database, int version) {
@@ -179,9 +215,10 @@ void setVersion(Database& database, int version) {
 void create(Database& database) {
     Transaction transaction(database);
     database.execScript(Tables);
-    database.execScript(ReceiptDriveTable);
+    database.execScript(ReceiptRouteTable);
     database.execScript(CatalogueVersion);
     database.execScript(MovementByProductDate);
+    database.execScript(PaymentsAndHeldCarts);
     setVersion(database, Version);
     transaction.commit();
 }

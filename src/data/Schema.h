@@ -11,7 +11,7 @@ inline constexpr char16_t DatabasePassword[] = u"qm1947";
 inline constexpr const char16_t* TableNames[] = {u"商品", u"出入库", u"订单", u"设置", u"盘点明细"};
 
 // The layout of the tables this program reads and writes, kept in the file's user version.
-inline constexpr int Version = 4;
+inline constexpr int Version = 5;
 
 // The tables, their column checks and indexes, at Version.
 void create(Database& database);

@@ -3,6 +3,7 @@
 #include "data/DateText.h"
 #include "data/DbError.h"
 #include "data/EngineFailure.h"
+#include "data/Refusal.h"
 
 #include <sqlcipher/sqlite3.h>
 
@@ -33,7 +34,7 @@ void Statement::fail() const {
     // The engine says "CHECK constraint failed: <name>" in English; the user reads the column.
     if (sqlite3_extended_errcode(m_connection) == SQLITE_CONSTRAINT_CHECK) {
         const QString message = QString::fromUtf8(sqlite3_errmsg(m_connection));
-        throw DbError::checkFailed(QStringView(message).mid(message.lastIndexOf(u' ') + 1));
+        throw Refusal::checkFailed(QStringView(message).mid(message.lastIndexOf(u' ') + 1));
     }
     throw EngineFailure::of(m_connection);
 }
@@ -54,7 +55,7 @@ void Statement::bind(int index, const QString& text) {
 void Statement::bind(int index, Decimal value) {
     // The books name the box first; this stops any overflow they did not foresee.
     if (value.overflowed())
-        throw DbError::outOfRange(u"数值");
+        throw Refusal::outOfRange(u"数值");
     check(sqlite3_bind_int64(m_handle, index, value.units()));
 }
 

@@ -1,11 +1,13 @@
 #include "reports/ReportSheet.h"
 
 #include "data/DateText.h"
+#include "reports/ExactNumberCells.h"
 #include "reports/ReportColumns.h"
 
 #include <xlsxwriter.h>
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTemporaryDir>
 
@@ -36,6 +38,15 @@ double number(Decimal value) {
     return double(value.units()) / double(Decimal::Scale);
 }
 
+// A reader takes "_x0041_" in a cell for the character it codes, and XML cannot carry U+FFFE
+// and U+FFFF: a literal code gets its underscore coded, the two characters become codes.
+// (The library codes the control characters itself.)
+QString cellText(const QString& text) {
+    static const QRegularExpression code(u"_(x[0-9A-Fa-f]{4}_)"_s);
+    QString coded = QString(text).replace(code, u"_x005F_\\1"_s);
+    return coded.replace(QChar(0xFFFE), u"_xFFFE_"_s).replace(QChar(0xFFFF), u"_xFFFF_"_s);
+}
+
 // Writes the cells of one sheet, remembering the first thing that went wrong.
 class SheetWriter {
 public:
@@ -45,13 +56,17 @@ public:
 
     void text(lxw_row_t row, lxw_col_t column, const QString& value, lxw_format* format = nullptr) {
         if (!value.isEmpty())
-            check(worksheet_write_string(m_sheet, row, column, value.toUtf8().constData(), format));
+            check(worksheet_write_string(m_sheet, row, column, cellText(value).toUtf8().constData(),
+                                         format));
     }
     void number(lxw_row_t row, lxw_col_t column, const std::optional<Decimal>& value,
                 lxw_format* format = nullptr) {
-        if (value)
-            check(
-                worksheet_write_number(m_sheet, row, column, ReportSheet::number(*value), format));
+        if (!value)
+            return;
+        check(worksheet_write_number(m_sheet, row, column, ReportSheet::number(*value), format));
+        char reference[LXW_MAX_CELL_NAME_LENGTH];
+        lxw_rowcol_to_cell(reference, row, column);
+        m_exact.insert(reference, value->plainText().toLatin1());
     }
     void date(lxw_row_t row, lxw_col_t column, const std::optional<QDate>& value) {
         if (!value)
@@ -78,11 +93,13 @@ public:
             m_error = error;
     }
     lxw_error error() const { return m_error; }
+    const ExactNumberCells::Numbers& exactNumbers() const { return m_exact; }
 
 private:
     lxw_worksheet* m_sheet;
     Formats m_formats;
     lxw_error m_error = LXW_NO_ERROR;
+    ExactNumberCells::Numbers m_exact;
 };
 
 Formats addFormats(lxw_workbook* book) {
@@ -125,6 +142,8 @@ QString reason(lxw_error error) {
 QString fileName(const QString& chosen) {
     if (chosen.endsWith(u".xlsx"_s, Qt::CaseInsensitive))
         return chosen;
+    if (chosen.endsWith(u".xls"_s, Qt::CaseInsensitive))
+        return chosen + u'x';
     return chosen + u".xlsx"_s;
 }
 
@@ -151,6 +170,9 @@ QString write(const QString& path, const QString& title, const Report& report) {
         return reason(cells.error());
     if (closed != LXW_NO_ERROR)
         return reason(closed);
+    if (const QString failed = ExactNumberCells::rewrite(draft, cells.exactNumbers());
+        !failed.isEmpty())
+        return failed;
     QFile written(draft);
     if (!written.open(QIODevice::ReadOnly))
         return written.errorString();

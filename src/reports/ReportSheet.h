@@ -8,7 +8,8 @@
 // as its reason.
 namespace ReportSheet {
 
-// The file a chosen path names: ".xlsx" appended unless the path already ends with it.
+// The file a chosen path names: ".xlsx" appended, or the "x" an ".xls" lacks; a path ending
+// with ".xlsx" stays as it is.
 QString fileName(const QString& chosen);
 
 // "销售报表（2017.01.02-2017.02.02）": the shown category and the two date boxes as typed,

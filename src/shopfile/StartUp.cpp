@@ -61,10 +61,9 @@ std::optional<BackupCopy> newestGoodDayCopy(const QString& backupFolder) {
     return std::nullopt;
 }
 
-} // namespace
-
-StartUpResult run(const QString& driveDRoot, const QString& driveCRoot) {
-    StartUpResult result;
+// Everything before the file is opened; false, with the reason, when the folder cannot be
+// used or another program holds the file.
+bool prepare(StartUpResult& result, const QString& driveDRoot, const QString& driveCRoot) {
     const QString root = DataFolder::chooseRoot(driveDRoot, driveCRoot);
     result.dataFolder = DataFolder::dataFolderIn(root);
     result.backupFolder = DailyBackup::folderFor(root);
@@ -76,14 +75,31 @@ StartUpResult run(const QString& driveDRoot, const QString& driveCRoot) {
                            ? readOnlyText(path)
                            : u"无法使用数据文件夹 "_s + native(result.dataFolder) + u"：\n" +
                                  problem->message();
-        return result;
+        return false;
     }
+    // Two programs on one file would hand out the same sale number. The lock names its process,
+    // so one left by a killed program is taken over; it keeps no reader off the file itself.
+    result.lock = std::make_unique<QLockFile>(path + u".lock"_s);
+    if (!result.lock->tryLock()) {
+        result.alreadyRunning = result.lock->error() == QLockFile::LockFailedError;
+        result.error = u"无法锁定数据文件 "_s + native(path) + u"。请重新启动电脑后再试。"_s;
+        result.lock.reset();
+        return false;
+    }
+    // Only now: a copy being written by another program is not a kill's leftover.
     BackupCopies::removeUnfinished(result.dataFolder, result.backupFolder);
+    return true;
+}
+
+void openFile(StartUpResult& result) {
+    result.error.clear();
+    result.cause = DbError::Cause::Other;
+    const QString path = DataFolder::databaseFileIn(result.dataFolder);
     if (!QFileInfo::exists(path)) {
         QString reason;
         if (!TemplateDatabase::writeTo(path, &reason)) {
             result.error = u"无法创建数据文件 "_s + native(path) + u"：\n" + reason;
-            return result;
+            return;
         }
     }
     try {
@@ -98,27 +114,20 @@ StartUpResult run(const QString& driveDRoot, const QString& driveCRoot) {
         result.cause = error.cause();
         result.error = openFailureText(path, error);
     }
-    return result;
 }
 
-StartUpResult open(Platform& platform) {
-    StartUpResult started = run(platform.driveDRoot(), platform.driveCRoot());
-    if (started.database)
-        return started;
-    if (started.cause != DbError::Cause::Damaged) {
-        platform.warn(nullptr, started.error);
-        return started;
-    }
+// 是 puts the copy back; the result then holds the restored file, or why it did not open.
+void offerNewestDayCopy(StartUpResult& started, Platform& platform) {
     const std::optional<BackupCopy> offer = newestGoodDayCopy(started.backupFolder);
     if (!offer) {
         platform.warn(nullptr, started.error +
                                    u"\n\n没有找到可以恢复的备份。请把完好的数据文件复制到 "_s +
                                    native(started.dataFolder) + u" 后再启动程序。"_s);
-        return started;
+        return;
     }
     const QString when = offer->written.toString(u"d日 HH:mm"_s);
     if (!platform.askYesNo(nullptr, started.error + u"\n\n恢复最近的备份（"_s + when + u"）？"))
-        return started;
+        return;
     QString kept;
     try {
         kept = ShopRestore::intoUnopenable(
@@ -128,15 +137,42 @@ StartUpResult open(Platform& platform) {
              .now = platform.now()});
     } catch (const DbError& error) {
         platform.warn(nullptr, u"恢复失败："_s + error.message());
-        return started;
+        return;
     }
-    StartUpResult restored = run(platform.driveDRoot(), platform.driveCRoot());
-    if (restored.database)
+    openFile(started);
+    if (started.database)
         platform.inform(nullptr, u"已恢复到 "_s + when + u" 的备份。原来的数据文件另存在：\n"_s +
                                      native(kept));
     else
-        platform.warn(nullptr, restored.error);
-    return restored;
+        platform.warn(nullptr, started.error);
+}
+
+} // namespace
+
+StartUpResult run(const QString& driveDRoot, const QString& driveCRoot) {
+    StartUpResult result;
+    if (prepare(result, driveDRoot, driveCRoot))
+        openFile(result);
+    if (!result.database)
+        result.lock.reset(); // a refused start leaves nothing beside the file
+    return result;
+}
+
+StartUpResult open(Platform& platform) {
+    StartUpResult started;
+    if (!prepare(started, platform.driveDRoot(), platform.driveCRoot())) {
+        if (started.alreadyRunning)
+            platform.inform(nullptr, u"程序已在运行。"_s);
+        else
+            platform.warn(nullptr, started.error);
+        return started;
+    }
+    openFile(started);
+    if (!started.database && started.cause == DbError::Cause::Damaged)
+        offerNewestDayCopy(started, platform);
+    else if (!started.database)
+        platform.warn(nullptr, started.error);
+    return started;
 }
 
 } // namespace StartUp

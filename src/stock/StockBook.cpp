@@ -2,7 +2,7 @@
 
 #include "data/Database.h"
 #include "data/DateText.h"
-#include "data/DbError.h"
+#include "data/Refusal.h"
 #include "data/SqlDialect.h"
 #include "data/TextCut.h"
 #include "data/Transaction.h"
@@ -17,12 +17,18 @@ std::optional<Decimal> optionalDecimal(const Statement& row, int column) {
     return row.decimal(column);
 }
 
+// The box shows two decimals of the picked price: left as it was, it means that price.
+Decimal typedPrice(const QString& box, Decimal picked) {
+    return box == picked.moneyText() ? picked : Decimal::read(box);
+}
+
 } // namespace
 
 StockBook::StockBook(Database& database, MovementKind kind)
     : m_database(database)
     , m_kind(kind)
     , m_ledger(database)
+    , m_products(database)
     , m_numbers([this](const QString& stamp) { return numberTaken(prefix() + stamp); }) {}
 
 QChar StockBook::prefix() const {
@@ -49,7 +55,7 @@ std::optional<StockPick> StockBook::pick(const QString& productId, const QDateTi
                      query.decimal(6), QString(),     now.date()};
     query.reset();
     picked.number = prefix() + m_numbers.allocate(now);
-    m_chosen = Chosen{picked.productId, picked.code};
+    m_chosen = Chosen{picked.productId, picked.code, picked.purchasePrice, picked.salePrice};
     return picked;
 }
 
@@ -66,8 +72,8 @@ StockBook::SaveResult StockBook::save(const StockEntry& entry) {
     }
     Movement movement;
     movement.quantity = Decimal::read(entry.quantity);
-    movement.purchasePrice = Decimal::read(entry.purchasePrice);
-    movement.salePrice = Decimal::read(entry.salePrice);
+    movement.purchasePrice = typedPrice(entry.purchasePrice, m_chosen->purchasePrice);
+    movement.salePrice = typedPrice(entry.salePrice, m_chosen->salePrice);
     movement.amount = Decimal::read(entry.amount);
     const std::pair<Decimal, QStringView> typed[] = {{movement.quantity, u"数量"},
                                                      {*movement.purchasePrice, u"进价"},
@@ -75,10 +81,9 @@ StockBook::SaveResult StockBook::save(const StockEntry& entry) {
                                                      {movement.amount, u"金额"}};
     for (const auto& [value, box] : typed) {
         if (value.overflowed())
-            throw DbError::outOfRange(box);
+            throw Refusal::outOfRange(box);
     }
-    m_database.exec(u"UPDATE [商品] SET [售价] = ?, [进价] = ? WHERE [ID号] = ?",
-                    movement.salePrice, *movement.purchasePrice, m_chosen->productId);
+    m_products.setPrices(m_chosen->productId, *movement.purchasePrice, movement.salePrice);
     movement.number = entry.number;
     movement.productId = m_chosen->productId;
     movement.name = entry.name;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/StampAllocator.h"
+#include "catalogue/ProductBook.h"
 #include "data/ColumnWidth.h"
 #include "data/Decimal.h"
 #include "stock/Movement.h"
@@ -59,8 +60,9 @@ struct StockRow {
 };
 
 // Stock received ("入库") or goods returned ("出库"): picks, books, deletes and lists the
-// movements of one kind. Stock moves only through the ledger; every write is one transaction.
-// Failing database calls throw DbError.
+// movements of one kind. Stock moves only through the ledger, prices only through the product
+// book; every write is one transaction. Failing database calls throw DbError, values it will
+// not store Refusal.
 class StockBook {
 public:
     static constexpr int RowLimit = 30000;
@@ -83,8 +85,9 @@ public:
     // None when the product is gone.
     std::optional<StockPick> pick(const QString& productId, const QDateTime& now);
     // Books the entry against the chosen product, whose name must still be the name typed.
-    // Its typed prices become the product's prices. A number or a stock past what Currency
-    // holds is refused with DbError naming the box.
+    // Its typed prices become the product's prices; a price box still showing the picked
+    // price keeps that price to its last stored decimal. A number or a stock past what
+    // Currency holds is refused, naming the box.
     SaveResult save(const StockEntry& entry);
 
     // The name of the movement with this number, none when there is no such movement.
@@ -99,6 +102,8 @@ private:
     struct Chosen {
         QString productId;
         QString code;
+        Decimal purchasePrice;
+        Decimal salePrice;
     };
 
     bool numberTaken(const QString& number);
@@ -106,6 +111,7 @@ private:
     Database& m_database;
     MovementKind m_kind;
     StockLedger m_ledger;
+    ProductBook m_products;
     StampAllocator m_numbers;
     std::optional<Chosen> m_chosen;
 };

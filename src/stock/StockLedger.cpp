@@ -1,7 +1,7 @@
 #include "stock/StockLedger.h"
 
 #include "data/Database.h"
-#include "data/DbError.h"
+#include "data/Refusal.h"
 #include "data/SqlDialect.h"
 #include "data/TextCut.h"
 
@@ -53,7 +53,7 @@ std::optional<StockLedger::StockedProduct> StockLedger::product(const QString& p
 
 void StockLedger::setStock(const QString& productId, Decimal stock) {
     if (stock.overflowed())
-        throw DbError::outOfRange(u"库存");
+        throw Refusal::outOfRange(u"库存");
     Statement& update = prepared(m_writeStock, u"UPDATE [商品] SET [库存] = ? WHERE [ID号] = ?");
     update.bindAll(stock, productId);
     update.run();

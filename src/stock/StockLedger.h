@@ -12,7 +12,7 @@ class Database;
 
 // The one writer of [出入库] and of [商品].[库存]. Each operation runs inside the caller's
 // transaction, so the product row and the movement rows of one user action land together.
-// Failures throw DbError; so does a stock that would pass what Currency holds.
+// Failures throw DbError; a stock that would pass what Currency holds throws Refusal.
 class StockLedger {
 public:
     static constexpr int NameWidth = ColumnWidth::of(u"出入库", u"名称");

@@ -2,7 +2,7 @@
 
 #include "catalogue/ProductCatalogue.h"
 #include "data/Database.h"
-#include "data/DbError.h"
+#include "data/Refusal.h"
 #include "data/TextCut.h"
 #include "data/Transaction.h"
 #include "stock/StockLedger.h"
@@ -71,7 +71,7 @@ int StocktakingBook::execute(const QList<StockCount>& counts, QDate today) {
     for (const StockCount& count : counts) {
         const ListedStock& product = count.product;
         if (count.counted.overflowed())
-            throw DbError::outOfRange(u"实际库存");
+            throw Refusal::outOfRange(u"实际库存");
         if (!ledger.setCounted(product.productId, count.counted))
             continue;
         // The maker goes into [单位] and the unit into [厂家]: the records screen has always

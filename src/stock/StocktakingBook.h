@@ -13,7 +13,7 @@ class ProductCatalogue;
 
 // The stocktaking screen's reads and writes: the list of products to count and the count
 // itself, which sets the stocks through the stock ledger and records each count in [盘点明细].
-// Every failing database call throws DbError.
+// Every failing database call throws DbError; a count past Currency throws Refusal.
 class StocktakingBook {
 public:
     // "小于" with no number (or 0) means below this.

@@ -84,6 +84,6 @@ void DesktopPlatform::sendRaw(const RawPrinterTarget& target, const QByteArray& 
         QTimer::singleShot(0, [done = std::move(done)] { done(u"没有设置小票打印机"_s); });
 }
 
-void DesktopPlatform::openUrl(const QUrl& url) {
-    QDesktopServices::openUrl(url);
+bool DesktopPlatform::openUrl(const QUrl& url) {
+    return QDesktopServices::openUrl(url);
 }

@@ -20,5 +20,5 @@ public:
     QString defaultPrinterName() const override;
     std::unique_ptr<QPrinter> openPrinter(const QString& deviceName) override;
     void sendRaw(const RawPrinterTarget& target, const QByteArray& bytes, RawDone done) override;
-    void openUrl(const QUrl& url) override;
+    bool openUrl(const QUrl& url) override;
 };

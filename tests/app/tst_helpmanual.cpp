@@ -26,6 +26,8 @@ private Q_SLOTS:
     void pagesAreWrittenIntoTheDataFolder_data();
     void pagesAreWrittenIntoTheDataFolder();
     void olderCopiesAreRefreshed();
+    void manualNamesThisMachinesFolders();
+    void withoutABrowserAMessageSaysWhereThePageIs();
     void unwritableFolderOpensNothing();
     void aboutBoxShowsTheProgramAndOpensTheHomePage();
 };
@@ -39,6 +41,9 @@ void TestHelpManual::pagesAreWrittenIntoTheDataFolder_data() {
                                            u"F9"_s,           u"F10"_s,        u"F11"_s,
                                            u"F12"_s,          u"数据库.dat"_s, u"31日"_s,
                                            u"库存盘点记录"_s, u"综合设置"_s,   u"tutorial.html"_s};
+    QTest::newRow("manual: receipt printer, drawer")
+        << int(HelpManual::Page::Manual) << u"index.html"_s
+        << QStringList{u"打印方式"_s, u"纸宽"_s, u"网络打印机"_s, u"测试打印"_s, u"Ctrl+O"_s};
     QTest::newRow("tutorial") << int(HelpManual::Page::Tutorial) << u"tutorial.html"_s
                               << QStringList{u"视频教程"_s, u"index.html"_s};
     QTest::newRow("home page") << int(HelpManual::Page::HomePage) << u"home.html"_s
@@ -51,7 +56,7 @@ void TestHelpManual::pagesAreWrittenIntoTheDataFolder() {
     QFETCH(QStringList, mentions);
     QTemporaryDir data;
     FakePlatform platform;
-    HelpManual::show(platform, data.path(), HelpManual::Page(page));
+    HelpManual::show(platform, data.path(), HelpManual::Page(page), nullptr);
 
     const QString expected = data.filePath(u"帮助/"_s + file);
     QCOMPARE(platform.openedUrls, QList<QUrl>{QUrl::fromLocalFile(expected)});
@@ -74,13 +79,33 @@ void TestHelpManual::olderCopiesAreRefreshed() {
     QCOMPARE(contents(path), original);
 }
 
+void TestHelpManual::manualNamesThisMachinesFolders() {
+    QTemporaryDir root;
+    const QString data = root.filePath(u"Vellor零售店收银软件数据库"_s);
+    const QString text =
+        contents(HelpManual::writeOut(data, HelpManual::Page::Manual).toLocalFile());
+    QVERIFY(text.contains(QDir::toNativeSeparators(data)));
+    QVERIFY(text.contains(
+        QDir::toNativeSeparators(root.filePath(u"Vellor零售店收银软件数据库备份"_s))));
+}
+
+void TestHelpManual::withoutABrowserAMessageSaysWhereThePageIs() {
+    QTemporaryDir data;
+    FakePlatform platform;
+    platform.browser = false;
+    HelpManual::show(platform, data.path(), HelpManual::Page::Tutorial, nullptr);
+    QCOMPARE(platform.messages,
+             QStringList{u"没有能打开帮助页面的浏览器。页面在：\n"_s +
+                         QDir::toNativeSeparators(data.filePath(u"帮助/tutorial.html"_s))});
+}
+
 void TestHelpManual::unwritableFolderOpensNothing() {
     QTemporaryDir data;
     QFile blocker(data.filePath(u"帮助"_s)); // a file where the folder should go
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
     FakePlatform platform;
-    HelpManual::show(platform, data.path(), HelpManual::Page::Manual);
+    HelpManual::show(platform, data.path(), HelpManual::Page::Manual, nullptr);
     QCOMPARE(platform.openedUrls, QList<QUrl>());
     QCOMPARE(platform.messages, QStringList());
 }

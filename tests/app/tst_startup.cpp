@@ -2,15 +2,17 @@
 #include "shopfile/DataFolder.h"
 #include "shopfile/StartUp.h"
 #include "support/FakePlatform.h"
-#include "support/GuiTestMain.h"
 #include "support/SmallDisk.h"
 #include "support/TempShop.h"
 
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdio>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -60,6 +62,8 @@ private Q_SLOTS:
     void makePathCollapsesDoubledSeparators();
     void firstStartWritesTheTemplate();
     void secondStartLeavesTheFileUnchanged();
+    void oneProgramPerDataFile_data();
+    void oneProgramPerDataFile();
     void unusableFileIsReportedAndKept_data();
     void unusableFileIsReportedAndKept();
     void diskProblemsAreSaidBeforeTheLogin_data();
@@ -140,6 +144,31 @@ void TestStartUp::secondStartLeavesTheFileUnchanged() {
     const StartUpResult second = StartUp::run(QString(), home.path());
     QVERIFY(second.database.has_value());
     QCOMPARE(second.storedPassword, u"739"_s);
+    QCOMPARE(fileHash(path), before);
+}
+
+void TestStartUp::oneProgramPerDataFile_data() {
+    QTest::addColumn<bool>("otherKilled");
+    QTest::newRow("the other program runs: refused, nothing written") << false;
+    QTest::newRow("the other program was killed: its lock is stale") << true;
+}
+
+void TestStartUp::oneProgramPerDataFile() {
+    QFETCH(bool, otherKilled);
+    QTemporaryDir home;
+    QProcess other; // killed with the test's end at the latest
+    other.start(QCoreApplication::applicationFilePath(), {u"-other-program"_s, home.path()});
+    QVERIFY(other.waitForReadyRead(30000));
+    QCOMPARE(other.readAll(), QByteArray("started\n"));
+    if (otherKilled) {
+        other.kill(); // SIGKILL: no destructor removes its lock
+        other.waitForFinished();
+    }
+    const QString path = home.path() + u"/Vellor零售店收银软件数据库/数据库.dat"_s;
+    const QByteArray before = fileHash(path);
+    const StartUpResult second = StartUp::run(QString(), home.path());
+    QCOMPARE(second.alreadyRunning, !otherKilled);
+    QCOMPARE(second.database.has_value(), otherKilled);
     QCOMPARE(fileHash(path), before);
 }
 
@@ -270,5 +299,16 @@ void TestStartUp::damagedFileOffersTheNewestGoodDayCopy() {
     QCOMPARE(QDir(backups + u"/恢复前"_s).entryList(QDir::Files).size(), 1);
 }
 
-GUI_TEST_MAIN(TestStartUp)
+int main(int argc, char** argv) {
+    QCoreApplication application(argc, argv);
+    // Run again by oneProgramPerDataFile as the other program, which holds the shop.
+    if (argc == 3 && qstrcmp(argv[1], "-other-program") == 0) {
+        const StartUpResult started = StartUp::run(QString(), QString::fromLocal8Bit(argv[2]));
+        std::puts(started.database ? "started" : "refused");
+        std::fflush(stdout);
+        return std::getchar();
+    }
+    TestStartUp test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_startup.moc"

@@ -3,7 +3,7 @@
 #include "catalogue/ProductCatalogue.h"
 #include "catalogue/ProductIdAllocator.h"
 #include "data/Database.h"
-#include "data/DbError.h"
+#include "data/Refusal.h"
 #include "support/TempShop.h"
 
 #include <QTest>
@@ -225,8 +225,8 @@ void TestProductBook::refusalNamesTheBox() {
         try {
             book.save(id, tooMuch);
             QFAIL("saved");
-        } catch (const DbError& error) {
-            QCOMPARE(error.message(), message);
+        } catch (const Refusal& refusal) {
+            QCOMPARE(refusal.reason(), message);
         }
     }
     QVERIFY(!book.exists(u"20260101000000"_s));

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "base/AppContext.h"
-#include "base/SettingsSource.h"
 #include "checkout/gui/SalesScreen.h"
 #include "support/FakePlatform.h"
 #include "support/TempShop.h"
@@ -19,18 +18,13 @@
 // A sales screen on a throw-away shop, shown and active so that its keys work offscreen.
 class ScreenFixture {
 public:
-    struct Settings : SettingsSource {
-        SettingsRow row;
-        SettingsRow currentSettings() override { return row; }
-    };
-
     explicit ScreenFixture(QDate today = QDate(2017, 3, 13)) {
         platform.clock = QDateTime(today, QTime(10, 0));
         open();
     }
 
     void open() {
-        screen = std::make_unique<SalesScreen>(context, settings);
+        screen = std::make_unique<SalesScreen>(context);
         screen->show();
         screen->activateWindow();
         if (!QTest::qWaitForWindowActive(screen.get()))
@@ -92,7 +86,6 @@ public:
 
     TempShop shop;
     FakePlatform platform;
-    Settings settings;
     AppContext context{shop.db(), platform, shop.folder()};
     std::unique_ptr<SalesScreen> screen;
 };

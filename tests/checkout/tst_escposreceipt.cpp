@@ -60,15 +60,24 @@ private Q_SLOTS:
 void TestEscPosReceipt::goldenBytes_data() {
     QTest::addColumn<int>("paperWidth");
     QTest::addColumn<int>("columns");
-    QTest::newRow("58 mm") << 58 << 32;
-    QTest::newRow("80 mm") << 80 << 48;
+    QTest::addColumn<ReceiptSale>("sale");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("58 mm") << 58 << 32 << twoLineSale() << u"receipt-58"_s;
+    QTest::newRow("80 mm") << 80 << 48 << twoLineSale() << u"receipt-80"_s;
+    // Figures that leave no room for the name, and figures wider than the line.
+    ReceiptSale wide = twoLineSale();
+    wide.lines = {{u"红塔山"_s, u"-9672.64"_s, u"5.20"_s, u"1"_s, u"-50328.46"_s},
+                  {u"中华\\硬盒"_s, u"-96726.4"_s, u"520.33"_s, u"1"_s, u"-50329648.11"_s}};
+    QTest::newRow("58 mm, wide figures wrap") << 58 << 32 << wide << u"receipt-58-wrap"_s;
 }
 
 void TestEscPosReceipt::goldenBytes() {
     QFETCH(int, paperWidth);
     QFETCH(int, columns);
-    const QByteArray bytes = EscPosReceipt(shopSettings(), twoLineSale(), paperWidth).bytes();
-    QFile golden(QStringLiteral(GOLDEN_DIR "/receipt-%1.bin").arg(paperWidth));
+    QFETCH(ReceiptSale, sale);
+    QFETCH(QString, file);
+    const QByteArray bytes = EscPosReceipt(shopSettings(), sale, paperWidth).bytes();
+    QFile golden(QStringLiteral(GOLDEN_DIR "/") + file + u".bin"_s);
     if (qEnvironmentVariableIsSet("VELLOR_WRITE_GOLDEN")) {
         QVERIFY(golden.open(QIODevice::WriteOnly));
         golden.write(bytes);

@@ -29,8 +29,8 @@ SettingsRow shopSettings() {
     settings.footer1 = u"谢谢惠顾"_s;
     settings.footer2 = u"欢迎再来"_s;
     settings.footer3 = u"电话：12345678"_s;
-    settings.leftMargin = u"8"_s;
-    settings.topMargin = u"8"_s;
+    settings.leftMargin = Decimal::fromInt(8);
+    settings.topMargin = Decimal::fromInt(8);
     return settings;
 }
 
@@ -303,10 +303,10 @@ void TestReceiptLayout::marginsMoveTheWholeReceipt_data() {
     QTest::newRow("both 8") << u"8"_s << u"8"_s << 0.0 << 0.0;
     QTest::newRow("left raised by 2") << u"10"_s << u"8"_s << 2.0 << 0.0;
     QTest::newRow("top raised by 2") << u"8"_s << u"10"_s << 0.0 << 2.0;
-    QTest::newRow("both 0") << u"0"_s << u"0"_s << -8.0 << -8.0;
-    QTest::newRow("empty counts as 0") << u""_s << u""_s << -8.0 << -8.0;
-    QTest::newRow("read as numbers") << u" 2.5mm"_s << u"12毫米"_s << -5.5 << 4.0;
-    QTest::newRow("negative") << u"-2"_s << u"8"_s << -10.0 << 0.0;
+    QTest::newRow("read in millimetres") << u"5.5"_s << u"12"_s << -2.5 << 4.0;
+    // The template's margins: the line starts and the title stop at the paper's edges.
+    QTest::newRow("both 0") << u"0"_s << u"0"_s << -5.0 << -7.0;
+    QTest::newRow("left 30: the rules end at the right edge") << u"30"_s << u"8"_s << 5.0 << 0.0;
 }
 
 void TestReceiptLayout::marginsMoveTheWholeReceipt() {
@@ -315,8 +315,8 @@ void TestReceiptLayout::marginsMoveTheWholeReceipt() {
     QFETCH(double, dx);
     QFETCH(double, dy);
     SettingsRow moved = shopSettings();
-    moved.leftMargin = left;
-    moved.topMargin = top;
+    moved.leftMargin = Decimal::read(left);
+    moved.topMargin = Decimal::read(top);
 
     Operations expected = sortedByPlace(layOut(shopSettings(), exampleSale()));
     for (ReceiptOperation& operation : expected) {
@@ -327,8 +327,10 @@ void TestReceiptLayout::marginsMoveTheWholeReceipt() {
     }
     const Operations actual = sortedByPlace(layOut(moved, exampleSale()));
     QCOMPARE(actual.size(), expected.size());
-    for (qsizetype i = 0; i < expected.size(); ++i)
+    for (qsizetype i = 0; i < expected.size(); ++i) {
         QCOMPARE(actual[i], expected[i]);
+        QVERIFY(actual[i].x >= 0 && actual[i].y >= 0 && actual[i].x2 <= ReceiptLayout::PaperWidth);
+    }
     QCOMPARE(heightOf(exampleSale(), moved) - heightOf(exampleSale()), dy);
 }
 

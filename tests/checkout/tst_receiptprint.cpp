@@ -21,8 +21,8 @@ SettingsRow shopSettings() {
     SettingsRow settings;
     settings.title = u"Vellor便利店"_s;
     settings.footer1 = u"谢谢惠顾"_s;
-    settings.leftMargin = u"8"_s;
-    settings.topMargin = u"8"_s;
+    settings.leftMargin = Decimal::fromInt(8);
+    settings.topMargin = Decimal::fromInt(8);
     settings.receiptPrinter = u"小票打印机"_s;
     return settings;
 }

@@ -1,6 +1,7 @@
 #include "reports/SheetReader.h"
 
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QXmlStreamReader>
 
@@ -16,6 +17,16 @@ QByteArray member(const QString& path, const QString& name) {
     return unzip.readAllStandardOutput();
 }
 
+// "_x0041_" stands for "A", as a spreadsheet program reads it.
+QString decoded(QString text) {
+    static const QRegularExpression code(u"_x([0-9A-Fa-f]{4})_"_s);
+    for (auto match = code.match(text); match.hasMatch();
+         match = code.match(text, match.capturedStart() + 1))
+        text.replace(match.capturedStart(), match.capturedLength(),
+                     QChar(match.captured(1).toUShort(nullptr, 16)));
+    return text;
+}
+
 QStringList sharedStrings(const QByteArray& xml) {
     QStringList strings;
     QXmlStreamReader reader(xml);
@@ -24,7 +35,7 @@ QStringList sharedStrings(const QByteArray& xml) {
         if (reader.isStartElement() && reader.name() == u"si")
             strings << QString();
         else if (reader.isStartElement() && reader.name() == u"t" && !strings.isEmpty())
-            strings.last() += reader.readElementText();
+            strings.last() += decoded(reader.readElementText());
     }
     return strings;
 }

@@ -8,7 +8,7 @@ namespace SheetReader {
 
 struct Cell {
     bool text = false; // a string cell, not a number
-    QString value;     // the string, or the number as written
+    QString value;     // the string as a reader shows it, or the number as written
     QString format;    // the number format code; empty for General
 };
 

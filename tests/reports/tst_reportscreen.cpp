@@ -52,8 +52,8 @@ struct Fixture {
     // Every record of the list, its texts joined by "|".
     QStringList records() const {
         QStringList records;
-        for (int record = 0; record < grid()->store().count(); ++record)
-            records << grid()->store().fields(record).join(u'|');
+        for (int record = 0; record < grid()->model().count(); ++record)
+            records << grid()->model().texts(record).join(u'|');
         return records;
     }
     void queryByName() {
@@ -113,7 +113,7 @@ void TestReportScreen::byDateLimit() {
     Fixture fixture({});
     MovementFixture::addSales(fixture.shop.db(), movements, QDate(2017, 2, 13), 28);
     QTest::mouseClick(fixture.find<QPushButton>(u"queryButton"_s), Qt::LeftButton);
-    QCOMPARE(fixture.grid()->store().count(), records);
+    QCOMPARE(fixture.grid()->model().count(), records);
     QCOMPARE(fixture.platform.messages, messages);
 }
 

@@ -79,6 +79,19 @@ void TestReportSheet::cells_data() {
         << byDate << QStringList{u"A2=text 日期"_s,         u"A3=number 42768 as yyyy.mm.dd"_s,
                                  u"F3=number 45 as 0.00"_s, u"I3=text 赠品"_s,
                                  u"A4=text 合计"_s,         u"H4=number 9 as 0.00"_s};
+    const auto alone = [](const ReportLine& line) {
+        return Report{
+            .view = ReportView::ByName, .lines = {line}, .total = *line.amount, .tooMany = false};
+    };
+    QTest::newRow("money exact, not through a double")
+        << alone(productLine(u"1"_s, 3, 767400))
+        << QStringList{u"H3=number 76.74 as 0.00"_s, u"H4=number 76.74 as 0.00"_s};
+    QTest::newRow("a literal escape code stays as typed")
+        << alone(productLine(u"_x0041_"_s, 1, 0)) << QStringList{u"A3=text _x0041_"_s};
+    ReportLine noncharacter = productLine(u"1"_s, 1, 0);
+    noncharacter.name = u"中华\uFFFF硬盒"_s;
+    QTest::newRow("U+FFFF stays as typed")
+        << alone(noncharacter) << QStringList{u"B3=text 中华\uFFFF硬盒"_s};
     QTest::newRow("refused range: no total line")
         << Report{.view = ReportView::ByDate, .lines = {}, .total = {}, .tooMany = true}
         << QStringList{u"A2=text 日期"_s, u"A3=none"_s, u"H3=none"_s};
@@ -127,7 +140,8 @@ void TestReportSheet::fileName_data() {
     QTest::newRow("no suffix") << u"/tmp/报表"_s << u"/tmp/报表.xlsx"_s;
     QTest::newRow("suffix already there") << u"/tmp/报表.xlsx"_s << u"/tmp/报表.xlsx"_s;
     QTest::newRow("suffix in capitals") << u"/tmp/报表.XLSX"_s << u"/tmp/报表.XLSX"_s;
-    QTest::newRow("another suffix") << u"/tmp/报表.xls"_s << u"/tmp/报表.xls.xlsx"_s;
+    QTest::newRow("the old suffix") << u"/tmp/报表.xls"_s << u"/tmp/报表.xlsx"_s;
+    QTest::newRow("another suffix") << u"/tmp/报表.txt"_s << u"/tmp/报表.txt.xlsx"_s;
 }
 
 void TestReportSheet::fileName() {

@@ -1,5 +1,6 @@
 #include "checkout/ProductFixture.h"
 #include "data/DbError.h"
+#include "data/Refusal.h"
 #include "stock/StockBook.h"
 #include "support/TempShop.h"
 
@@ -61,6 +62,7 @@ private Q_SLOTS:
     void bookingsMoveStockInTheKindsDirection_data();
     void bookingsMoveStockInTheKindsDirection();
     void savedRowKeepsTheTypedValues();
+    void unchangedPricesKeepTheirStoredDecimals();
     void picksInOneSecondGetTheirOwnNumbers();
     void refusedSavesStoreNothing_data();
     void refusedSavesStoreNothing();
@@ -129,6 +131,18 @@ void TestStockBook::savedRowKeepsTheTypedValues() {
                                   u"上海制烟厂|2017-03-13|入库|50"_s);
 }
 
+void TestStockBook::unchangedPricesKeepTheirStoredDecimals() {
+    TempShop shop;
+    shop.db().exec(u"UPDATE [商品] SET [进价] = 34560, [售价] = 45678 WHERE [ID号] = ?", Zhonghua);
+    StockBook stockBook(shop.db(), MovementKind::StockIn);
+    const QString number = book(stockBook, u"2"_s); // the boxes show 3.46 and 4.57
+    QCOMPARE(column(shop.db(),
+                    u"SELECT p.[进价] || '|' || p.[售价] || '|' || m.[进价] || '|' || m.[售价] "
+                    u"FROM [出入库] m JOIN [商品] p ON p.[ID号] = m.[ID号] WHERE m.[销售号] = ?"_s,
+                    number),
+             u"34560|45678|34560|45678"_s);
+}
+
 void TestStockBook::picksInOneSecondGetTheirOwnNumbers() {
     TempShop shop;
     addMovement(shop.db(), u"B20170313184006"_s, u"旧"_s, u"2017-03-13"_s, u"入库"_s);
@@ -190,6 +204,8 @@ void TestStockBook::refusedSavesStoreNothing() {
     const QString before = ProductFixture::snapshot(shop.db());
     try {
         QCOMPARE(int(stockBook.save(entry)), result);
+    } catch (const Refusal& refused) {
+        QCOMPARE(refused.reason(), refusal);
     } catch (const DbError& error) {
         QCOMPARE(result, -1);
         QCOMPARE(error.message(), refusal);

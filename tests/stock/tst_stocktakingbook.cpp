@@ -1,5 +1,6 @@
 #include "catalogue/ProductCatalogue.h"
 #include "data/DbError.h"
+#include "data/Refusal.h"
 #include "data/Transaction.h"
 #include "stock/StocktakingBook.h"
 #include "stock/StocktakingRecords.h"
@@ -170,6 +171,8 @@ void TestStocktakingBook::countIsOneTransaction() {
     try {
         shop.book.execute({shop.count(u"白沙"_s, 9), second}, shop.today);
         QFAIL("counted");
+    } catch (const Refusal& refusal) {
+        QCOMPARE(refusal.reason(), message);
     } catch (const DbError& error) {
         QCOMPARE(error.message(), message);
     }

@@ -20,7 +20,10 @@ public:
     QString defaultPrinterName() const override { return defaultPrinter; }
     std::unique_ptr<QPrinter> openPrinter(const QString& deviceName) override;
     void sendRaw(const RawPrinterTarget& target, const QByteArray& bytes, RawDone done) override;
-    void openUrl(const QUrl& url) override { openedUrls.append(url); }
+    bool openUrl(const QUrl& url) override {
+        openedUrls.append(url);
+        return browser;
+    }
 
     QDateTime clock = QDateTime(QDate(2017, 3, 13), QTime(18, 33, 19));
     QString dRoot;
@@ -47,5 +50,6 @@ public:
     QStringList warnings;  // the texts of the warnings only
     QStringList questions; // the texts of the questions only
     QList<QUrl> openedUrls;
+    bool browser = true;        // whether a browser takes the pages opened
     QStringList openedPrinters; // device names asked for, opened or not
 };

@@ -41,6 +41,8 @@ void TestOneLineInput::pastedControlsBecomeOneBlank() {
     QFETCH(QString, pasted);
     QFETCH(QString, kept);
     QWidget window;
+    GridList<QString> counts([](const QString& count) { return QStringList{count}; });
+    counts.rows = {QString()};
     QLineEdit* edit = nullptr;
     if (box == u"plain") {
         edit = new QLineEdit(&window);
@@ -53,8 +55,8 @@ void TestOneLineInput::pastedControlsBecomeOneBlank() {
         design.rows = 2;
         design.columns = {
             {.caption = u"数量"_s, .headerWidth = 900, .kind = GridColumn::Kind::TextEntry}};
-        auto* grid = new RecordGrid(design, &window);
-        grid->load(QList<QStringList>{{QString()}});
+        auto* grid = new RecordGrid(design, counts, &window);
+        grid->load();
         edit = grid->findChild<QLineEdit*>(u"cell_0_0"_s);
     }
     QVERIFY(edit);

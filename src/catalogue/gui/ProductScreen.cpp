@@ -7,6 +7,7 @@
 #include "data/DateText.h"
 #include "data/DbError.h"
 #include "data/Decimal.h"
+#include "data/Refusal.h"
 #include "ui/EntryField.h"
 #include "ui/Placed.h"
 #include "ui/Twips.h"
@@ -23,9 +24,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-enum Column { Code, Name, Unit, PurchasePrice, SalePrice, Maker, Pinyin, Remark, ColumnCount };
-
-QStringList fields(const Product& product) {
+QStringList texts(const Product& product) {
     return {product.code,
             product.name,
             product.unit,
@@ -43,7 +42,8 @@ ProductScreen::ProductScreen(AppContext& context, QWidget* parent)
     , m_platform(context.platform)
     , m_catalogue(context.database)
     , m_book(context.database)
-    , m_ids(m_book) {
+    , m_ids(m_book)
+    , m_list(texts) {
     setWindowTitle(u"商品名称维护"_s);
     setFixedSize(Twips::size(10755, 7590));
     buildSearchBar();
@@ -84,7 +84,7 @@ void ProductScreen::buildGrid() {
         {.caption = u"拼音"_s, .headerWidth = 1275},
         {.caption = u"备注"_s, .headerWidth = 1215},
     };
-    m_grid = new RecordGrid(design, this);
+    m_grid = new RecordGrid(design, m_list, this);
     m_grid->setObjectName(u"grid"_s);
     m_grid->move(Twips::px(60), Twips::px(600));
     connect(m_grid, &RecordGrid::rowSelected, this, &ProductScreen::rowClicked);
@@ -179,24 +179,16 @@ void ProductScreen::search() {
     }
     if (result.tooMany)
         m_platform.inform(this, u"数据太多，请缩短查询时间范围！"_s);
-    m_products = std::move(result.products);
-    QList<QStringList> columns(ColumnCount);
-    for (QStringList& column : columns)
-        column.reserve(m_products.size());
-    for (const Product& product : std::as_const(m_products)) {
-        const QStringList texts = fields(product);
-        for (int column = 0; column < ColumnCount; ++column)
-            columns[column].append(texts.at(column));
-    }
-    m_grid->load(columns);
+    m_list.rows = std::move(result.products);
+    m_grid->load();
     m_delete->setEnabled(false);
 }
 
 void ProductScreen::rowClicked(int row) {
     const std::optional<int> record = m_grid->selectedRecord();
-    if (!record || *record >= m_products.size())
+    if (!record)
         return;
-    const Product& product = m_products.at(*record);
+    const Product& product = m_list.rows.at(*record);
     showEntry(ProductEntry::fromProduct(product));
     m_currentId = product.id;
     m_selectedRow = row;
@@ -229,6 +221,9 @@ void ProductScreen::save() {
     ProductBook::SaveResult result;
     try {
         result = m_book.save(m_currentId, entry());
+    } catch (const Refusal& refusal) {
+        reportFailure(refusal.reason());
+        return;
     } catch (const DbError& error) {
         reportFailure(error.message());
         return;

@@ -3,8 +3,8 @@
 #include "catalogue/ProductBook.h"
 #include "catalogue/ProductCatalogue.h"
 #include "catalogue/ProductIdAllocator.h"
+#include "ui/grid/GridModel.h"
 
-#include <QList>
 #include <QWidget>
 
 struct AppContext;
@@ -53,7 +53,7 @@ private:
     ProductIdAllocator m_ids;
     QString m_currentId;
     int m_selectedRow = -1;
-    QList<Product> m_products; // beside the grid's store, record for record
+    GridList<Product> m_list;
 
     EntryField* m_searchText = nullptr;
     RecordGrid* m_grid = nullptr;

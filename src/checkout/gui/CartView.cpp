@@ -6,6 +6,8 @@
 
 #include <QMouseEvent>
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -54,9 +56,8 @@ GridDesign cartDesign() {
 CartView::CartView(Cart& cart, QWidget* parent)
     : QWidget(parent)
     , m_cart(cart)
-    , m_grid(new RecordGrid(cartDesign(), this)) {
+    , m_grid(new RecordGrid(cartDesign(), *this, this)) {
     setFixedSize(m_grid->size());
-    m_grid->load(QList<QStringList>());
     for (QWidget* child : m_grid->findChildren<QWidget*>())
         child->installEventFilter(this);
     connect(m_grid, &RecordGrid::cellEdited, this, &CartView::cellEdited);
@@ -70,7 +71,8 @@ CartView::CartView(Cart& cart, QWidget* parent)
     });
 }
 
-QStringList CartView::texts(const CartLine& line) {
+QStringList CartView::texts(int index) const {
+    const CartLine& line = m_cart.line(index);
     return {line.code,
             line.name,
             line.unit,
@@ -81,20 +83,14 @@ QStringList CartView::texts(const CartLine& line) {
             line.remark};
 }
 
-void CartView::refill() {
-    const bool scrolled = m_grid->scrollTop() != 0;
-    QList<QStringList> columns(ColumnCount);
-    for (QStringList& column : columns)
-        column.reserve(m_cart.size());
-    for (const CartLine& line : m_cart.lines()) {
-        const QStringList lineTexts = texts(line);
-        for (int column = 0; column < ColumnCount; ++column)
-            columns[column].append(lineTexts.at(column));
-    }
-    m_grid->store().setColumns(std::move(columns));
-    m_grid->refill();
-    // Going back to the first line is a scroll, and a scroll clears the highlight.
-    if (scrolled)
+void CartView::refill(std::optional<int> shownLine) {
+    const int before = m_grid->scrollTop();
+    int top = 0;
+    if (shownLine)
+        top = std::clamp(before, *shownLine - Rows + 1, *shownLine);
+    m_grid->refill(top);
+    // Moving the view is a scroll, and a scroll clears the highlight.
+    if (m_grid->scrollTop() != before)
         resetSelection();
 }
 
@@ -114,36 +110,32 @@ void CartView::focusTopCell(Column column) {
     m_grid->focusCell(0, column);
 }
 
-void CartView::cellEdited(int row, int column, const QString& text) {
-    const bool reworksAmount = column == Quantity || column == Discount;
-    const std::optional<int> line = m_grid->recordAt(row);
-    if (!line || *line >= m_cart.size()) {
-        // A row without a line has no price, so its amount is nothing.
-        if (reworksAmount)
-            m_grid->setCellText(row, Amount, Decimal().moneyText());
-        return;
-    }
+void CartView::edit(int line, int column, const QString& text) {
     switch (column) {
     case Quantity:
-        m_cart.setQuantity(*line, text);
+        m_cart.setQuantity(line, text);
         break;
     case Discount:
-        m_cart.setDiscount(*line, text);
+        m_cart.setDiscount(line, text);
         break;
     case Amount:
-        m_cart.setAmount(*line, text);
+        m_cart.setAmount(line, text);
         break;
     case Remark:
-        m_cart.setRemark(*line, text);
+        m_cart.setRemark(line, text);
         break;
     default:
-        return;
+        break;
     }
-    const QStringList shown = texts(m_cart.line(*line));
-    if (reworksAmount)
-        m_grid->setCellText(row, Amount, shown.at(Amount));
-    m_grid->store().setFields(*line, shown);
-    Q_EMIT cartEdited();
+}
+
+void CartView::cellEdited(int row, int column) {
+    const std::optional<int> line = m_grid->recordAt(row);
+    // A row without a line has no price, so its amount is nothing.
+    if (column == Quantity || column == Discount)
+        m_grid->setCellText(row, Amount, line ? texts(*line).at(Amount) : Decimal().moneyText());
+    if (line)
+        Q_EMIT cartEdited();
 }
 
 bool CartView::eventFilter(QObject*, QEvent* event) {

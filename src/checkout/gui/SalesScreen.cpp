@@ -3,12 +3,12 @@
 #include "base/AppContext.h"
 #include "base/Platform.h"
 #include "base/SettingsBook.h"
-#include "base/SettingsSource.h"
 #include "checkout/gui/CartView.h"
 #include "checkout/gui/HistoryPanel.h"
 #include "checkout/gui/ProductPicker.h"
 #include "data/DateText.h"
 #include "data/DbError.h"
+#include "data/Refusal.h"
 #include "ui/EnterKey.h"
 #include "ui/Twips.h"
 
@@ -57,10 +57,9 @@ QPixmap savedMarkPicture(QSize size) {
 
 } // namespace
 
-SalesScreen::SalesScreen(AppContext& context, SettingsSource& settings, QWidget* parent)
+SalesScreen::SalesScreen(AppContext& context, QWidget* parent)
     : QWidget(parent)
     , m_context(context)
-    , m_settings(settings)
     , m_book(context.database)
     , m_picker(new ProductPicker(context.database, this))
     , m_history(new HistoryPanel(m_book, context.platform, this))
@@ -227,6 +226,9 @@ void SalesScreen::newSale() {
 void SalesScreen::saveSale() {
     try {
         m_book.save(m_sale);
+    } catch (const Refusal& refusal) {
+        m_context.platform.inform(this, u"保存失败："_s + refusal.reason());
+        return;
     } catch (const DbError& error) {
         m_context.platform.inform(this, u"保存失败："_s + error.message());
         return;
@@ -237,8 +239,7 @@ void SalesScreen::saveSale() {
     m_savedMark->raise();
     m_savedMarkTimer->start();
     m_received->setFocus();
-    if (m_settings.currentSettings().autoPrint == u"1")
-        Q_EMIT printRequested(receiptSale());
+    Q_EMIT saleSaved(receiptSale());
 }
 
 void SalesScreen::printReceipt() {
@@ -250,8 +251,7 @@ ReceiptSale SalesScreen::receiptSale() const {
 }
 
 void SalesScreen::addProduct(const PickEntry& product) {
-    m_sale.cart.addProduct(product);
-    m_cartView->refill();
+    m_cartView->refill(m_sale.cart.addProduct(product));
     showTotals();
     m_picker->reset();
 }
@@ -290,6 +290,9 @@ void SalesScreen::deleteSale() {
         return;
     try {
         m_book.remove(m_sale.number);
+    } catch (const Refusal& refusal) {
+        m_context.platform.inform(this, u"保存失败："_s + refusal.reason());
+        return;
     } catch (const DbError& error) {
         m_context.platform.inform(this, u"保存失败："_s + error.message());
         return;

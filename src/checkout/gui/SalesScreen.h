@@ -15,12 +15,12 @@ class QLabel;
 class QLineEdit;
 class QToolButton;
 class QTimer;
-class SettingsSource;
 struct AppContext;
 struct PickEntry;
 
 // The sales screen "销售管理": finds products, keeps the cart and its totals, saves, shows
-// and deletes sales. Receipts are printed by whoever listens to printRequested.
+// and deletes sales. Receipts are printed, and the drawer opened, by whoever listens to
+// printRequested and saleSaved.
 class SalesScreen : public QWidget {
     Q_OBJECT
 
@@ -30,7 +30,7 @@ public:
     static constexpr int SavedMarkMilliseconds = 500;
     static constexpr int ReceivedWidth = ColumnWidth::of(u"订单", u"实收");
 
-    SalesScreen(AppContext& context, SettingsSource& settings, QWidget* parent = nullptr);
+    explicit SalesScreen(AppContext& context, QWidget* parent = nullptr);
 
     ReceiptSale receiptSale() const;
 
@@ -42,6 +42,8 @@ public Q_SLOTS:
 
 Q_SIGNALS:
     void printRequested(const ReceiptSale& sale);
+    // Once for every save that landed.
+    void saleSaved(const ReceiptSale& sale);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -63,7 +65,6 @@ private:
     QDate today() const;
 
     AppContext& m_context;
-    SettingsSource& m_settings;
     SaleBook m_book;
     Sale m_sale;
 

@@ -2,11 +2,10 @@
 
 #include "base/Platform.h"
 #include "checkout/EscPosReceipt.h"
-#include "checkout/ReceiptDriveBook.h"
+#include "checkout/ReceiptRouteBook.h"
 #include "checkout/gui/ReceiptPrinter.h"
 #include "data/DbError.h"
 
-#include <QTimer>
 #include <QWidget>
 
 using namespace Qt::Literals::StringLiterals;
@@ -20,48 +19,50 @@ TillPrinter::TillPrinter(Platform& platform, Database& database, QString dataFol
     , m_window(window) {}
 
 void TillPrinter::print(const ReceiptSale& sale, const SettingsRow& settings) {
-    printWith(sale, settings, storedDrive());
+    printReceipt(sale, settings, storedRoute(), false);
 }
 
 void TillPrinter::printWith(const ReceiptSale& sale, const SettingsRow& settings,
-                            const ReceiptDrive& drive) {
-    if (drive.mode == ReceiptDrive::Mode::Driver) {
-        ReceiptPrinter(m_platform, m_dataFolder).print(sale, settings);
-        return;
-    }
-    QByteArray bytes = EscPosReceipt(settings, sale, drive.paperWidth).bytes();
-    if (std::exchange(m_drawerWaiting, false))
-        bytes += EscPosReceipt::drawerPulse();
-    send(settings, drive, bytes);
+                            const ReceiptRoute& route) {
+    printReceipt(sale, settings, route, false);
 }
 
-void TillPrinter::saleSaved(const SettingsRow& settings) {
-    const ReceiptDrive drive = storedDrive();
-    if (!drive.openDrawer)
-        return;
-    // The receipt, if one is printed, is asked for in the same turn of the event loop.
-    m_drawerWaiting = true;
-    QTimer::singleShot(0, this, [this, settings, drive] {
-        if (std::exchange(m_drawerWaiting, false))
-            send(settings, drive, EscPosReceipt::drawerPulse());
-    });
+void TillPrinter::saleSaved(const ReceiptSale& sale, const SettingsRow& settings) {
+    const ReceiptRoute route = storedRoute();
+    if (settings.autoPrint)
+        printReceipt(sale, settings, route, route.openDrawer);
+    else if (route.openDrawer)
+        send(settings, route, EscPosReceipt::drawerPulse());
 }
 
 void TillPrinter::openDrawer(const SettingsRow& settings) {
-    send(settings, storedDrive(), EscPosReceipt::drawerPulse());
+    send(settings, storedRoute(), EscPosReceipt::drawerPulse());
 }
 
-ReceiptDrive TillPrinter::storedDrive() const {
+ReceiptRoute TillPrinter::storedRoute() const {
     try {
-        return ReceiptDriveBook(m_database).read();
+        return ReceiptRouteBook(m_database).read();
     } catch (const DbError&) {
-        return ReceiptDrive(); // the page through the driver, as before these settings
+        return ReceiptRoute(); // the page through the driver, as before these settings
     }
 }
 
-void TillPrinter::send(const SettingsRow& settings, const ReceiptDrive& drive,
+void TillPrinter::printReceipt(const ReceiptSale& sale, const SettingsRow& settings,
+                               const ReceiptRoute& route, bool thenOpenDrawer) {
+    const QByteArray pulse = thenOpenDrawer ? EscPosReceipt::drawerPulse() : QByteArray();
+    if (route.mode == ReceiptRoute::Mode::Driver) {
+        ReceiptPrinter(m_platform, m_dataFolder).print(sale, settings);
+        if (thenOpenDrawer)
+            send(settings, route, pulse);
+        return;
+    }
+    // One send: the drawer opens when the receipt is out, not before.
+    send(settings, route, EscPosReceipt(settings, sale, route.paperWidth).bytes() + pulse);
+}
+
+void TillPrinter::send(const SettingsRow& settings, const ReceiptRoute& route,
                        const QByteArray& bytes) {
-    m_platform.sendRaw({settings.receiptPrinter, drive.address}, bytes,
+    m_platform.sendRaw({settings.receiptPrinter, route.address}, bytes,
                        [&platform = m_platform, window = m_window](const QString& failure) {
                            if (!failure.isEmpty())
                                platform.inform(window, u"打印失败："_s + failure);

@@ -102,7 +102,7 @@ void ReportScreen::buildGrid() {
                                .headerWidth = widths[column],
                                .alignment = centred ? Qt::AlignHCenter : Qt::AlignLeft});
     }
-    m_grid = new RecordGrid(design, this);
+    m_grid = new RecordGrid(design, m_list, this);
     m_grid->setObjectName(u"grid"_s);
     m_grid->move(Twips::px(60), Twips::px(GridTop));
 }
@@ -152,23 +152,10 @@ void ReportScreen::finishQuery(const ReportRunner::Outcome& outcome) {
 }
 
 void ReportScreen::list(Report report) {
-    m_report = std::move(report);
-    QList<QStringList> columns(ReportColumns::Count);
-    if (m_report.tooMany) {
-        m_grid->load(columns);
+    m_list.report = std::move(report);
+    m_grid->load();
+    if (m_list.report.tooMany)
         m_platform.inform(this, u"数据太多，请缩短查询时间范围！"_s);
-        return;
-    }
-    for (QStringList& column : columns)
-        column.reserve(m_report.lines.size() + 1);
-    const auto append = [&columns](const QStringList& texts) {
-        for (int column = 0; column < ReportColumns::Count; ++column)
-            columns[column].append(texts.at(column));
-    };
-    for (const ReportLine& line : std::as_const(m_report.lines))
-        append(ReportColumns::texts(line, m_report.view));
-    append(ReportColumns::totalTexts(m_report.total));
-    m_grid->load(columns);
 }
 
 void ReportScreen::exportSheet() {
@@ -179,7 +166,7 @@ void ReportScreen::exportSheet() {
     const QString title =
         ReportSheet::title(m_category->currentText(), m_range->fromText(), m_range->toText());
     busy(true);
-    const QString failure = ReportSheet::write(ReportSheet::fileName(chosen), title, m_report);
+    const QString failure = ReportSheet::write(ReportSheet::fileName(chosen), title, m_list.report);
     busy(false);
     if (failure.isEmpty())
         m_platform.inform(this, u"文件导出成功！"_s);

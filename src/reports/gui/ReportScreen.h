@@ -1,7 +1,7 @@
 #pragma once
 
-#include "reports/Report.h"
 #include "reports/ReportRunner.h"
+#include "reports/gui/ReportList.h"
 
 #include <QWidget>
 
@@ -40,7 +40,7 @@ private:
     AppContext& m_context;
     Platform& m_platform;
     ReportRunner m_runner;
-    Report m_report; // what the list shows, for the export
+    ReportList m_list;
     bool m_querying = false;
 
     QLineEdit* m_name = nullptr;

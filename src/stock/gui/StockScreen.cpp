@@ -7,6 +7,7 @@
 #include "data/DateText.h"
 #include "data/DbError.h"
 #include "data/Decimal.h"
+#include "data/Refusal.h"
 #include "ui/DateRangeBar.h"
 #include "ui/EnterKey.h"
 #include "ui/Placed.h"
@@ -36,8 +37,7 @@ QString optionalPlain(const std::optional<Decimal>& value) {
     return value ? value->plainText() : QString();
 }
 
-// The texts of one grid record, in column order.
-QStringList fields(const StockRow& row) {
+QStringList texts(const StockRow& row) {
     return {row.date,
             row.number,
             row.name,
@@ -77,7 +77,8 @@ StockScreen::StockScreen(AppContext& context, const QString& movementKind, QWidg
     , m_platform(context.platform)
     , m_catalogue(context.database)
     , m_book(context.database,
-             movementKind == StockIn ? MovementKind::StockIn : MovementKind::Return) {
+             movementKind == StockIn ? MovementKind::StockIn : MovementKind::Return)
+    , m_list(texts) {
     const QString kind = StockLedger::categoryOf(m_book.kind());
     setObjectName(u"stockScreen"_s);
     setWindowTitle(kind + u"管理");
@@ -170,7 +171,7 @@ void StockScreen::buildGrid() {
         column(u"金额"_s, 855, false),     column(u"库存"_s, 735, false),
         column(u"备注"_s, 975, false),
     };
-    m_grid = new RecordGrid(design, this);
+    m_grid = new RecordGrid(design, m_list, this);
     m_grid->move(Twips::px(60), Twips::px(3660));
     connect(m_grid, &RecordGrid::rowSelected, this, &StockScreen::rowClicked);
 }
@@ -263,6 +264,9 @@ void StockScreen::save() {
     StockBook::SaveResult result;
     try {
         result = m_book.save(entry());
+    } catch (const Refusal& refusal) {
+        m_platform.inform(this, u"保存失败："_s + refusal.reason());
+        return;
     } catch (const DbError& error) {
         m_platform.inform(this, u"保存失败："_s + error.message());
         return;
@@ -277,7 +281,7 @@ void StockScreen::save() {
     clear();
     // The saved movement is the one to delete, also when the list does not show it first.
     m_selected = saved;
-    if (!m_rows.isEmpty() && m_rows.first().number == saved)
+    if (!m_list.rows.isEmpty() && m_list.rows.first().number == saved)
         m_grid->selectRow(0);
     m_delete->setEnabled(true);
     m_name->setFocus();
@@ -288,6 +292,8 @@ void StockScreen::remove() {
         const std::optional<QString> name = m_book.movementName(m_selected);
         if (name && m_platform.askYesNo(this, u"确认要删除“" + *name + u"”吗？"))
             m_book.remove(m_selected);
+    } catch (const Refusal& refusal) {
+        m_platform.inform(this, u"保存失败："_s + refusal.reason());
     } catch (const DbError& error) {
         m_platform.inform(this, u"保存失败："_s + error.message());
     }
@@ -312,25 +318,14 @@ void StockScreen::query() {
     }
     if (result.tooMany)
         m_platform.inform(this, u"数据太多，请缩短查询时间范围！"_s);
-    m_rows = std::move(result.rows);
-    QList<QStringList> columns(m_grid->columnCount());
-    QStringList ids;
-    for (QStringList& column : columns)
-        column.reserve(m_rows.size());
-    ids.reserve(m_rows.size());
-    for (const StockRow& row : std::as_const(m_rows)) {
-        const QStringList texts = fields(row);
-        for (qsizetype column = 0; column < columns.size(); ++column)
-            columns[column].append(texts.at(column));
-        ids.append(row.productId);
-    }
-    m_grid->load(columns, {ids});
+    m_list.rows = std::move(result.rows);
+    m_grid->load();
 }
 
 void StockScreen::rowClicked() {
     const std::optional<int> record = m_grid->selectedRecord();
-    if (!record || *record >= m_rows.size())
+    if (!record)
         return;
-    m_selected = m_rows.at(*record).number;
+    m_selected = m_list.rows.at(*record).number;
     m_delete->setEnabled(true);
 }

@@ -2,6 +2,7 @@
 
 #include "catalogue/ProductCatalogue.h"
 #include "stock/StockBook.h"
+#include "ui/grid/GridModel.h"
 
 #include <QList>
 #include <QWidget>
@@ -57,7 +58,7 @@ private:
     ProductCatalogue m_catalogue;
     StockBook m_book;
     QString m_selected;
-    QList<StockRow> m_rows; // beside the grid's store, record for record
+    GridList<StockRow> m_list;
 
     QLineEdit* m_name = nullptr;
     QLineEdit* m_maker = nullptr;

@@ -19,14 +19,25 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-enum Column { Date, Code, Name, Maker, Unit, BookStock, Counted, Difference, Remark, ColumnCount };
+QStringList texts(const CountRecord& record) {
+    return {record.date.isValid() ? DateText::format(record.date) : QString(),
+            record.code,
+            record.name,
+            record.maker,
+            record.unit,
+            record.bookStock.plainText(),
+            record.counted.plainText(),
+            record.difference.plainText(),
+            record.remark};
+}
 
 } // namespace
 
 StocktakingRecordsScreen::StocktakingRecordsScreen(AppContext& context, QWidget* parent)
     : QWidget(parent)
     , m_platform(context.platform)
-    , m_records(context.database) {
+    , m_records(context.database)
+    , m_list(texts) {
     setWindowTitle(u"库存盘点记录"_s);
     setFixedSize(Twips::size(11760, 7800));
     buildFilter();
@@ -78,7 +89,7 @@ void StocktakingRecordsScreen::buildGrid() {
         column(u"差额"_s, 915, Qt::AlignHCenter),
         column(u"备注"_s, 1215, Qt::AlignLeft),
     };
-    m_grid = new RecordGrid(design, this);
+    m_grid = new RecordGrid(design, m_list, this);
     m_grid->setObjectName(u"grid"_s);
     m_grid->move(Twips::px(60), Twips::px(750));
 }
@@ -95,19 +106,6 @@ void StocktakingRecordsScreen::query() {
     }
     if (result.tooMany)
         m_platform.inform(this, u"数据太多，请缩短查询时间范围！"_s);
-    QList<QStringList> columns(ColumnCount);
-    for (QStringList& column : columns)
-        column.reserve(result.records.size());
-    for (const CountRecord& record : std::as_const(result.records)) {
-        columns[Date].append(record.date.isValid() ? DateText::format(record.date) : QString());
-        columns[Code].append(record.code);
-        columns[Name].append(record.name);
-        columns[Maker].append(record.maker);
-        columns[Unit].append(record.unit);
-        columns[BookStock].append(record.bookStock.plainText());
-        columns[Counted].append(record.counted.plainText());
-        columns[Difference].append(record.difference.plainText());
-        columns[Remark].append(record.remark);
-    }
-    m_grid->load(columns);
+    m_list.rows = std::move(result.records);
+    m_grid->load();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "stock/StocktakingRecords.h"
+#include "ui/grid/GridModel.h"
 
 #include <QWidget>
 
@@ -23,6 +24,7 @@ private:
 
     Platform& m_platform;
     StocktakingRecords m_records;
+    GridList<CountRecord> m_list;
 
     EntryField* m_name = nullptr;
     DateRangeBar* m_range = nullptr;

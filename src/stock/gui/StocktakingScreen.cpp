@@ -5,6 +5,7 @@
 #include "data/ColumnWidth.h"
 #include "data/DbError.h"
 #include "data/Decimal.h"
+#include "data/Refusal.h"
 #include "ui/EntryField.h"
 #include "ui/Placed.h"
 #include "ui/Twips.h"
@@ -18,13 +19,9 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <algorithm>
-
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-enum Column { Code, Name, Maker, Unit, BookStock, Counted, Remark, ColumnCount };
 
 const QString Below = u"小于"_s;
 
@@ -112,7 +109,7 @@ void StocktakingScreen::buildGrid() {
          .kind = GridColumn::Kind::TextEntry,
          .maxLength = StocktakingBook::RemarkWidth},
     };
-    m_grid = new RecordGrid(design, this);
+    m_grid = new RecordGrid(design, m_list, this);
     m_grid->setObjectName(u"grid"_s);
     m_grid->move(Twips::px(60), Twips::px(750));
     connect(m_grid, &RecordGrid::rowSelected, this, [this] { m_delete->setEnabled(true); });
@@ -164,32 +161,21 @@ void StocktakingScreen::query() {
     QList<ListedStock> listed;
     try {
         listed = m_book.list(filter());
+    } catch (const Refusal& refusal) {
+        m_platform.inform(this, refusal.reason()); // a typed number past Currency
     } catch (const DbError& error) {
         m_platform.inform(this, error.message());
     }
-    m_listed = std::move(listed);
-    QList<QStringList> columns(ColumnCount);
-    for (QStringList& column : columns)
-        column.reserve(m_listed.size());
-    for (const ListedStock& product : std::as_const(m_listed)) {
-        columns[Code].append(product.code);
-        columns[Name].append(product.name);
-        columns[Maker].append(product.maker);
-        columns[Unit].append(product.unit);
-        columns[BookStock].append(product.stock.plainText());
-    }
-    for (const Column typed : {Counted, Remark})
-        columns[typed] = QStringList(m_listed.size());
-    m_grid->load(columns);
+    m_list.setProducts(listed);
+    m_grid->load();
     showLeadingZeros();
     m_delete->setEnabled(false);
 }
 
 void StocktakingScreen::showLeadingZeros() {
     // Only what a load shows: scrolling shows the stored texts as they are.
-    const int shown = std::min(m_grid->rowCount(), int(m_listed.size()));
-    for (int row = 0; row < shown; ++row) {
-        for (int column = 0; column < ColumnCount; ++column) {
+    for (int row = 0; m_grid->recordAt(row); ++row) {
+        for (int column = 0; column < m_grid->columnCount(); ++column) {
             const QString text = m_grid->cellText(row, column);
             if (text.startsWith(u'.'))
                 m_grid->setCellText(row, column, u'0' + text);
@@ -198,16 +184,11 @@ void StocktakingScreen::showLeadingZeros() {
 }
 
 void StocktakingScreen::execute() {
-    const RecordStore& store = m_grid->store();
-    QList<StockCount> counts;
-    for (int record = 0; record < store.count() && record < m_listed.size(); ++record) {
-        const QString counted = store.text(record, Counted);
-        if (!counted.trimmed().isEmpty())
-            counts.append(
-                {m_listed.at(record), Decimal::read(counted), store.text(record, Remark)});
-    }
     try {
-        m_book.execute(counts, m_platform.now().date());
+        m_book.execute(m_list.counts(), m_platform.now().date());
+    } catch (const Refusal& refusal) {
+        m_platform.inform(this, u"保存失败："_s + refusal.reason());
+        return;
     } catch (const DbError& error) {
         // Nothing landed; the typed counts stay for another try.
         m_platform.inform(this, u"保存失败："_s + error.message());
@@ -221,14 +202,14 @@ void StocktakingScreen::execute() {
 
 void StocktakingScreen::remove() {
     const std::optional<int> record = m_grid->selectedRecord();
-    if (!record || *record >= m_listed.size()) {
+    if (!record) {
         m_platform.inform(this, u"请选需要删除的库存！"_s);
         return;
     }
     if (!m_platform.askYesNo(this, u"如果该商品以后不再进货才需要删除，确认要删除该条记录吗？"_s))
         return;
     try {
-        m_products.remove(m_listed.at(*record).productId);
+        m_products.remove(m_list.product(*record).productId);
     } catch (const DbError& error) {
         m_platform.inform(this, u"保存失败："_s + error.message());
         return;

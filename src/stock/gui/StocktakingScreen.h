@@ -2,11 +2,10 @@
 
 #include "catalogue/ProductBook.h"
 #include "catalogue/ProductCatalogue.h"
-#include "stock/ListedStock.h"
 #include "stock/StockFilter.h"
 #include "stock/StocktakingBook.h"
+#include "stock/gui/StocktakingList.h"
 
-#include <QList>
 #include <QWidget>
 
 #include <functional>
@@ -49,7 +48,7 @@ private:
     ProductBook m_products;
     StocktakingBook m_book;
     std::function<void()> m_openRecords;
-    QList<ListedStock> m_listed; // beside the grid's store, record for record
+    StocktakingList m_list;
 
     EntryField* m_name = nullptr;
     QComboBox* m_comparison = nullptr;

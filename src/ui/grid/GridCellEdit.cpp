@@ -6,6 +6,7 @@ GridCellEdit::GridCellEdit(bool selectOnFocus, QWidget* parent)
     : QLineEdit(parent)
     , m_selectOnFocus(selectOnFocus) {
     setFrame(false);
+    connect(this, &QLineEdit::textChanged, this, &GridCellEdit::showWholeWhenCut);
 }
 
 void GridCellEdit::focusInEvent(QFocusEvent* event) {
@@ -24,4 +25,10 @@ void GridCellEdit::mousePressEvent(QMouseEvent* event) {
     if (m_selectAfterPress)
         selectAll();
     m_selectAfterPress = false;
+}
+
+void GridCellEdit::showWholeWhenCut(const QString& text) {
+    // QLineEdit keeps two pixels clear on either side of its text.
+    const bool cut = fontMetrics().horizontalAdvance(text) > contentsRect().width() - 4;
+    setToolTip(cut ? text : QString());
 }

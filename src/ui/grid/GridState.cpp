@@ -1,23 +1,25 @@
 #include "ui/grid/GridState.h"
 
+#include "ui/grid/GridModel.h"
+
 #include <algorithm>
 
-GridState::GridState(int columnCount, int rows)
-    : m_store(columnCount)
+GridState::GridState(const GridModel& model, int rows)
+    : m_model(model)
     , m_rows(rows) {}
 
 void GridState::setTop(int top) {
     m_top = std::clamp(top, 0, m_scrollMaximum);
 }
 
-void GridState::setScrollRange() {
-    const int records = m_store.count();
+void GridState::setScrollRange(int top) {
+    const int records = m_model.count();
     m_scrollMaximum = records > m_rows ? records - m_rows : 0;
-    m_top = 0;
+    setTop(top);
 }
 
 std::optional<int> GridState::recordAt(int row) const {
-    if (row < 0 || row >= m_rows || !m_store.contains(m_top + row))
+    if (row < 0 || row >= m_rows || m_top + row >= m_model.count())
         return std::nullopt;
     return m_top + row;
 }
@@ -31,12 +33,4 @@ bool GridState::select(int row) {
 void GridState::clearSelection() {
     m_selectedRow = -1;
     m_selectedRecord.reset();
-}
-
-bool GridState::writeBack(int row, const QStringList& texts) {
-    const std::optional<int> record = recordAt(row);
-    if (m_loading || !record)
-        return false;
-    m_store.setFields(*record, texts);
-    return true;
 }

@@ -1,17 +1,15 @@
 #pragma once
 
-#include "ui/grid/RecordStore.h"
-
 #include <optional>
 
-// What a grid knows besides its widgets: the store, which record the top row shows, the
-// selected row and the loading flag. Row r shows record top + r.
+class GridModel;
+
+// What a grid knows besides its widgets: the model it shows, which record the top row shows,
+// the selected row and the loading flag. Row r shows record top + r.
 class GridState {
 public:
-    GridState(int columnCount, int rows);
+    GridState(const GridModel& model, int rows);
 
-    RecordStore& store() { return m_store; }
-    const RecordStore& store() const { return m_store; }
     int rows() const { return m_rows; }
 
     int top() const { return m_top; }
@@ -19,8 +17,8 @@ public:
     void setTop(int top);
     int scrollMaximum() const { return m_scrollMaximum; }
     bool scrollEnabled() const { return m_scrollMaximum > 0; }
-    // Fits the range to the store's records and goes back to the first one.
-    void setScrollRange();
+    // Fits the range to the model's records and shows them from the given one.
+    void setScrollRange(int top = 0);
 
     bool isLoading() const { return m_loading; }
     void setLoading(bool loading) { m_loading = loading; }
@@ -33,11 +31,8 @@ public:
     bool select(int row);
     void clearSelection();
 
-    // Stores a row's texts into its record, unless loading or the row shows none.
-    bool writeBack(int row, const QStringList& texts);
-
 private:
-    RecordStore m_store;
+    const GridModel& m_model;
     int m_rows;
     int m_top = 0;
     int m_scrollMaximum = 0;

@@ -2,14 +2,13 @@
 
 #include "ui/Twips.h"
 #include "ui/grid/GridCellEdit.h"
+#include "ui/grid/GridCellLabel.h"
 #include "ui/grid/GridGeometry.h"
 
+#include <QApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
-
-#include <algorithm>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -36,11 +35,12 @@ QWidget* coloured(QWidget* parent, const QString& name, const QRect& twips, cons
 
 } // namespace
 
-RecordGrid::RecordGrid(const GridDesign& design, QWidget* parent)
+RecordGrid::RecordGrid(const GridDesign& design, GridModel& model, QWidget* parent)
     : QWidget(parent)
     , m_columns(design.columns)
     , m_rowSelection(design.rowSelection)
-    , m_state(int(design.columns.size()), design.rows) {
+    , m_model(model)
+    , m_state(model, design.rows) {
     build(design);
 }
 
@@ -89,9 +89,8 @@ void RecordGrid::build(const GridDesign& design) {
                     [this, row, column](const QString& text) { userEdited(row, column, text); });
                 widget = cell.edit;
             } else {
-                cell.label = new QLabel(canvas);
+                cell.label = new GridCellLabel(canvas);
                 cell.label->setAlignment(description.alignment | Qt::AlignVCenter);
-                cell.label->setTextFormat(Qt::PlainText);
                 widget = cell.label;
             }
             widget->setObjectName(u"cell_%1_%2"_s.arg(row).arg(column));
@@ -106,6 +105,7 @@ void RecordGrid::build(const GridDesign& design) {
         button->setObjectName(u"Cm2_%1"_s.arg(column));
         button->setFocusPolicy(Qt::NoFocus);
         button->setGeometry(pixels(geometry.header(column)));
+        button->installEventFilter(this);
         m_headers.append(button);
     }
 
@@ -122,35 +122,21 @@ void RecordGrid::build(const GridDesign& design) {
     paintStripes();
 }
 
-void RecordGrid::load(const QList<QStringList>& columns, const QList<QStringList>& hidden) {
-    startLoad();
-    m_state.store().setColumns(columns, hidden);
-    finishLoad();
-}
-
-void RecordGrid::load(const QStringList& lines, const QList<QStringList>& hidden) {
-    startLoad();
-    m_state.store().setLines(lines, hidden);
-    finishLoad();
-}
-
-void RecordGrid::startLoad() {
+void RecordGrid::load() {
     m_state.setLoading(true);
     paintStripes();
-}
-
-void RecordGrid::finishLoad() {
     refill();
     m_state.setLoading(false);
 }
 
-void RecordGrid::refill() {
+void RecordGrid::refill(int top) {
     blankCells();
-    m_state.setScrollRange();
+    m_state.setScrollRange(top);
     syncScrollBar();
-    const int shown = std::min(rowCount(), m_state.store().count());
-    for (int row = 0; row < shown; ++row)
-        fillRow(row, row);
+    for (int row = 0; row < rowCount(); ++row) {
+        if (const std::optional<int> record = m_state.recordAt(row))
+            fillRow(row, *record);
+    }
 }
 
 void RecordGrid::redraw() {
@@ -194,14 +180,7 @@ void RecordGrid::setCellText(int row, int column, const QString& text) {
     if (found->edit)
         found->edit->setText(text);
     else
-        found->label->setText(text);
-}
-
-bool RecordGrid::writeBackRow(int row) {
-    QStringList texts;
-    for (int column = 0; column < columnCount(); ++column)
-        texts.append(cellText(row, column));
-    return m_state.writeBack(row, texts);
+        found->label->setCellText(text);
 }
 
 void RecordGrid::focusCell(int row, int column) {
@@ -218,6 +197,12 @@ void RecordGrid::setColumnCaption(int column, const QString& caption) {
 }
 
 bool RecordGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel) {
+        // The wheel scrolls over the cells as over the bar, and never the window behind.
+        QApplication::sendEvent(m_scrollBar, event);
+        event->accept();
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonPress && m_rowSelection) {
         const auto position = m_positions.constFind(watched);
         if (position != m_positions.cend()) {
@@ -247,9 +232,9 @@ bool RecordGrid::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void RecordGrid::fillRow(int row, int record) {
-    const QStringList fields = m_state.store().fields(record);
-    for (int column = 0; column < fields.size(); ++column)
-        setCellText(row, column, fields.at(column));
+    const QStringList texts = m_model.texts(record);
+    for (int column = 0; column < columnCount(); ++column)
+        setCellText(row, column, texts.value(column));
 }
 
 void RecordGrid::blankCells() {
@@ -260,7 +245,7 @@ void RecordGrid::blankCells() {
 }
 
 void RecordGrid::syncScrollBar() {
-    // The range follows the store; only a change of the value by the user or setScrollTop
+    // The range follows the model; only a change of the value by the user or setScrollTop
     // is a scroll that redraws.
     const QSignalBlocker blocker(m_scrollBar);
     m_scrollBar->setMaximum(m_state.scrollMaximum());
@@ -291,7 +276,9 @@ void RecordGrid::moveFocus(int row, int column, int step) {
 }
 
 void RecordGrid::userEdited(int row, int column, const QString& text) {
-    writeBackRow(row);
+    const std::optional<int> record = m_state.recordAt(row);
+    if (record && !m_state.isLoading())
+        m_model.edit(*record, column, text);
     Q_EMIT cellEdited(row, column, text);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/grid/GridColumn.h"
+#include "ui/grid/GridModel.h"
 #include "ui/grid/GridState.h"
 
 #include <QColor>
@@ -10,7 +11,7 @@
 #include <QWidget>
 
 class GridCellEdit;
-class QLabel;
+class GridCellLabel;
 class QPushButton;
 class QScrollBar;
 
@@ -25,7 +26,8 @@ struct GridDesign {
 
 // The record grid of every list screen: a frame `Pt1` holding the canvas `Pt2` with the header
 // buttons, R rows of cells over their bands, and the scroll bar `VS1`. The rows are a window
-// onto the record store; scrolling refills them from it and never creates widgets.
+// onto the screen's model; scrolling, by the bar or by the wheel over the rows, refills
+// them from it and never creates widgets.
 class RecordGrid : public QWidget {
     Q_OBJECT
 public:
@@ -36,14 +38,14 @@ public:
     static inline const QColor SelectedColour = QColor(0x00, 0xFF, 0xFF);
     static inline const QColor LineColour = QColor(0xE0, 0xE0, 0xE0);
 
-    explicit RecordGrid(const GridDesign& design, QWidget* parent = nullptr);
+    // The model outlives the grid.
+    RecordGrid(const GridDesign& design, GridModel& model, QWidget* parent = nullptr);
 
-    // Replaces the store and shows its first records, with the loading flag set throughout.
-    void load(const QList<QStringList>& columns, const QList<QStringList>& hidden = {});
-    void load(const QStringList& lines, const QList<QStringList>& hidden = {});
-    // Blanks every cell, fits the scroll range to the store and shows its first records;
-    // for screens that changed the store in place.
-    void refill();
+    // Shows the model's first records afresh, with the loading flag set throughout.
+    void load();
+    // Blanks every cell, fits the scroll range to the model and shows its records from the
+    // given one (as far as the range allows); a highlighted row keeps its highlight.
+    void refill(int top = 0);
     // Fills every row from record top + r and paints the stripes again.
     void redraw();
     // Stripes by screen position; removes the highlight and forgets the selected row.
@@ -61,22 +63,19 @@ public:
     std::optional<int> recordAt(int row) const { return m_state.recordAt(row); }
 
     QString cellText(int row, int column) const;
-    // A program change: neither a user edit nor written back.
+    // A program change: neither a user edit nor handed to the model.
     void setCellText(int row, int column, const QString& text);
-    // Stores the row's cell texts into its record; false when loading or the row shows none.
-    bool writeBackRow(int row);
     // Focuses a text-entry cell with its whole text selected.
     void focusCell(int row, int column);
     void setColumnCaption(int column, const QString& caption);
 
-    RecordStore& store() { return m_state.store(); }
-    const RecordStore& store() const { return m_state.store(); }
+    const GridModel& model() const { return m_model; }
     const GridState& state() const { return m_state; }
 
 Q_SIGNALS:
     // A click selected the row.
     void rowSelected(int row);
-    // The user changed a text-entry cell; the row is already written back where it could be.
+    // The user changed a text-entry cell; a shown record already has the edit.
     void cellEdited(int row, int column, const QString& text);
     // A redraw after scrolling (or an explicit redraw) finished.
     void redrawn();
@@ -86,13 +85,11 @@ protected:
 
 private:
     struct Cell {
-        QLabel* label = nullptr;
+        GridCellLabel* label = nullptr;
         GridCellEdit* edit = nullptr;
     };
 
     void build(const GridDesign& design);
-    void startLoad();
-    void finishLoad();
     void fillRow(int row, int record);
     void blankCells();
     void syncScrollBar();
@@ -103,6 +100,7 @@ private:
 
     QList<GridColumn> m_columns;
     bool m_rowSelection;
+    GridModel& m_model;
     GridState m_state;
     QScrollBar* m_scrollBar = nullptr;
     QList<QPushButton*> m_headers;

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <memory>
 
@@ -43,25 +44,13 @@ QStringList record(int i, const QString& prefix = u"A"_s) {
             u"备注%1"_s.arg(i)};
 }
 
-void load(RecordGrid& grid, bool lines, int count, const QString& prefix = u"A"_s) {
-    if (lines) {
-        QStringList texts;
-        for (int i = 0; i < count; ++i)
-            texts.append(RecordStore::joined(record(i, prefix)));
-        grid.load(texts);
-        return;
-    }
-    QList<QStringList> columns(4);
-    for (int i = 0; i < count; ++i) {
-        for (int column = 0; column < 4; ++column)
-            columns[column].append(record(i, prefix).at(column));
-    }
-    grid.load(columns);
-}
-
-void addLayoutColumn() {
-    QTest::addColumn<bool>("lines");
-}
+// Rows of texts; an edit lands in its record, as a screen's typed rows take it.
+struct Records : GridModel {
+    int count() const override { return int(rows.size()); }
+    QStringList texts(int record) const override { return rows.at(record); }
+    void edit(int record, int column, const QString& text) override { rows[record][column] = text; }
+    QList<QStringList> rows;
+};
 
 QColor bandColour(RecordGrid& grid, int row) {
     return grid.findChild<QWidget*>(u"band_%1"_s.arg(row))->palette().color(QPalette::Window);
@@ -92,21 +81,24 @@ private Q_SLOTS:
     void focusSelection();
     void typedValueSurvivesScrolling_data();
     void typedValueSurvivesScrolling();
-    void shorterLoadAfterScrolling_data();
     void shorterLoadAfterScrolling();
-    void programChangesAreNoEdits_data();
     void programChangesAreNoEdits();
-    void lineWithFewerFieldsKeepsCells();
+    void wheelScrollsOverTheRows_data();
+    void wheelScrollsOverTheRows();
+    void cutTextShowsWholeAsToolTip_data();
+    void cutTextShowsWholeAsToolTip();
 
 private:
     RecordGrid& makeGrid(bool rowSelection = true);
+    void load(int count, const QString& prefix = u"A"_s);
     QLineEdit* edit(int row, int column);
 
+    Records m_records;
     std::unique_ptr<RecordGrid> m_grid;
 };
 
 void TestRecordGrid::init() {
-    m_grid = std::make_unique<RecordGrid>(design());
+    m_grid = std::make_unique<RecordGrid>(design(), m_records);
 }
 
 void TestRecordGrid::cleanup() {
@@ -114,11 +106,18 @@ void TestRecordGrid::cleanup() {
 }
 
 RecordGrid& TestRecordGrid::makeGrid(bool rowSelection) {
-    m_grid = std::make_unique<RecordGrid>(design(rowSelection));
+    m_grid = std::make_unique<RecordGrid>(design(rowSelection), m_records);
     m_grid->show();
     m_grid->activateWindow();
     [&] { QVERIFY(QTest::qWaitForWindowActive(m_grid.get())); }();
     return *m_grid;
+}
+
+void TestRecordGrid::load(int count, const QString& prefix) {
+    m_records.rows.clear();
+    for (int i = 0; i < count; ++i)
+        m_records.rows.append(record(i, prefix));
+    m_grid->load();
 }
 
 QLineEdit* TestRecordGrid::edit(int row, int column) {
@@ -126,29 +125,24 @@ QLineEdit* TestRecordGrid::edit(int row, int column) {
 }
 
 void TestRecordGrid::loadFillsRowsAndScrollRange_data() {
-    addLayoutColumn();
     QTest::addColumn<int>("count");
     QTest::addColumn<int>("maximum");
 
-    for (const bool lines : {false, true}) {
-        const char* layout = lines ? "lines" : "columns";
-        QTest::addRow("%s: no records", layout) << lines << 0 << 0;
-        QTest::addRow("%s: fewer than the rows", layout) << lines << 2 << 0;
-        QTest::addRow("%s: exactly the rows", layout) << lines << Rows << 0;
-        QTest::addRow("%s: one more than the rows", layout) << lines << Rows + 1 << 1;
-        QTest::addRow("%s: thousands", layout) << lines << 5000 << 5000 - Rows;
-    }
+    QTest::newRow("no records") << 0 << 0;
+    QTest::newRow("fewer than the rows") << 2 << 0;
+    QTest::newRow("exactly the rows") << Rows << 0;
+    QTest::newRow("one more than the rows") << Rows + 1 << 1;
+    QTest::newRow("thousands") << 5000 << 5000 - Rows;
 }
 
 void TestRecordGrid::loadFillsRowsAndScrollRange() {
-    QFETCH(bool, lines);
     QFETCH(int, count);
     QFETCH(int, maximum);
     RecordGrid& grid = *m_grid;
-    load(grid, true, 9, u"old"_s);
+    load(9, u"old"_s);
     grid.setScrollTop(3);
 
-    load(grid, lines, count);
+    load(count);
 
     for (int row = 0; row < Rows; ++row) {
         for (int column = 0; column < 4; ++column) {
@@ -161,25 +155,22 @@ void TestRecordGrid::loadFillsRowsAndScrollRange() {
     QCOMPARE(bar->maximum(), maximum);
     QCOMPARE(bar->value(), 0);
     QCOMPARE(grid.scrollTop(), 0);
-    QCOMPARE(grid.store().count(), count);
     QCOMPARE(grid.findChildren<QLabel*>(QRegularExpression(u"^cell_"_s)).size(), Rows * 2);
     QCOMPARE(grid.findChildren<QLineEdit*>(QRegularExpression(u"^cell_"_s)).size(), Rows * 2);
 }
 
 void TestRecordGrid::scrollingRestripes_data() {
-    addLayoutColumn();
     QTest::addColumn<QString>("clicked");
 
-    QTest::newRow("band") << false << u"band_0"_s;
-    QTest::newRow("read-only cell") << false << u"cell_0_1"_s;
-    QTest::newRow("text-entry cell, lines") << true << u"cell_0_2"_s;
+    QTest::newRow("band") << u"band_0"_s;
+    QTest::newRow("read-only cell") << u"cell_0_1"_s;
+    QTest::newRow("text-entry cell") << u"cell_0_2"_s;
 }
 
 void TestRecordGrid::scrollingRestripes() {
-    QFETCH(bool, lines);
     QFETCH(QString, clicked);
     RecordGrid& grid = makeGrid();
-    load(grid, lines, 10);
+    load(10);
     QSignalSpy redrawn(&grid, &RecordGrid::redrawn);
 
     QTest::mouseClick(grid.findChild<QWidget*>(clicked), Qt::LeftButton);
@@ -228,7 +219,7 @@ void TestRecordGrid::clickSelects() {
     QFETCH(int, selected);
     QFETCH(int, record);
     RecordGrid& grid = makeGrid(rowSelection);
-    load(grid, false, count);
+    load(count);
     grid.setScrollTop(top);
     QSignalSpy spy(&grid, &RecordGrid::rowSelected);
 
@@ -278,7 +269,7 @@ void TestRecordGrid::rowKeys() {
     QFETCH(int, expectedTop);
     QFETCH(int, expectedRow);
     RecordGrid& grid = makeGrid();
-    load(grid, true, count);
+    load(count);
     grid.setScrollTop(top);
     grid.focusCell(row, CountColumn);
     QSignalSpy edits(&grid, &RecordGrid::cellEdited);
@@ -311,7 +302,7 @@ void TestRecordGrid::otherKeysAreTheCell() {
     QFETCH(QString, text);
     QFETCH(int, cursor);
     RecordGrid& grid = makeGrid();
-    load(grid, false, 10);
+    load(10);
     QLineEdit* remark = edit(1, RemarkColumn);
     remark->setFocus(Qt::TabFocusReason);
     remark->end(false);
@@ -339,8 +330,8 @@ void TestRecordGrid::focusSelection() {
     QFETCH(int, column);
     QFETCH(bool, byMouse);
     QFETCH(bool, selectsAll);
-    RecordGrid& grid = makeGrid();
-    load(grid, false, 10);
+    makeGrid();
+    load(10);
     QLineEdit* cell = edit(2, column);
 
     if (byMouse)
@@ -353,29 +344,21 @@ void TestRecordGrid::focusSelection() {
 }
 
 void TestRecordGrid::typedValueSurvivesScrolling_data() {
-    addLayoutColumn();
     QTest::addColumn<int>("column");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("expected");
 
-    for (const bool lines : {false, true}) {
-        const char* layout = lines ? "lines" : "columns";
-        QTest::addRow("%s: count typed over the selection", layout)
-            << lines << CountColumn << u"7"_s << u"7"_s;
-        QTest::addRow("%s: Chinese remark appended", layout)
-            << lines << RemarkColumn << u"好烟"_s << u"备注2好烟"_s;
-        QTest::addRow("%s: count cleared", layout)
-            << lines << CountColumn << QString() << QString();
-    }
+    QTest::newRow("count typed over the selection") << CountColumn << u"7"_s << u"7"_s;
+    QTest::newRow("Chinese remark appended") << RemarkColumn << u"好烟"_s << u"备注2好烟"_s;
+    QTest::newRow("count cleared") << CountColumn << QString() << QString();
 }
 
 void TestRecordGrid::typedValueSurvivesScrolling() {
-    QFETCH(bool, lines);
     QFETCH(int, column);
     QFETCH(QString, typed);
     QFETCH(QString, expected);
     RecordGrid& grid = makeGrid();
-    load(grid, lines, 12);
+    load(12);
     grid.setScrollTop(1);
     QSignalSpy edits(&grid, &RecordGrid::cellEdited);
     QLineEdit* cell = edit(1, column);
@@ -407,24 +390,17 @@ void TestRecordGrid::typedValueSurvivesScrolling() {
 
     QStringList stored = record(2);
     stored[column] = expected;
-    QCOMPARE(grid.store().fields(2), stored);
-    QCOMPARE(grid.store().fields(1), record(1));
-    QCOMPARE(grid.store().fields(3), record(3));
-}
-
-void TestRecordGrid::shorterLoadAfterScrolling_data() {
-    addLayoutColumn();
-    QTest::newRow("columns") << false;
-    QTest::newRow("lines") << true;
+    QCOMPARE(m_records.rows.at(2), stored);
+    QCOMPARE(m_records.rows.at(1), record(1));
+    QCOMPARE(m_records.rows.at(3), record(3));
 }
 
 void TestRecordGrid::shorterLoadAfterScrolling() {
-    QFETCH(bool, lines);
     RecordGrid& grid = makeGrid();
-    load(grid, lines, 20, u"old"_s);
+    load(20, u"old"_s);
     grid.setScrollTop(9);
 
-    load(grid, lines, 2, u"new"_s);
+    load(2, u"new"_s);
 
     QCOMPARE(grid.cellText(0, 0), u"new0"_s);
     QCOMPARE(grid.cellText(1, 0), u"new1"_s);
@@ -433,54 +409,89 @@ void TestRecordGrid::shorterLoadAfterScrolling() {
 
     grid.focusCell(1, CountColumn);
     QTest::keyClicks(edit(1, CountColumn), u"5"_s);
-    QCOMPARE(grid.store().text(1, CountColumn), u"5"_s);
-    QCOMPARE(grid.store().text(0, CountColumn), record(0).at(CountColumn));
+    QCOMPARE(m_records.rows.at(1).at(CountColumn), u"5"_s);
+    QCOMPARE(m_records.rows.at(0).at(CountColumn), record(0).at(CountColumn));
 
-    // An edit in a row that shows no record stays in the cell and never reaches the store.
+    // An edit in a row that shows no record stays in the cell and never reaches the model.
     grid.focusCell(3, CountColumn);
     QTest::keyClicks(edit(3, CountColumn), u"8"_s);
     QCOMPARE(grid.cellText(3, CountColumn), u"8"_s);
-    QCOMPARE(grid.store().count(), 2);
-    QCOMPARE(grid.store().fields(1), (QStringList{u"new1"_s, u"中华1"_s, u"5"_s, u"备注1"_s}));
-}
-
-void TestRecordGrid::programChangesAreNoEdits_data() {
-    addLayoutColumn();
-    QTest::newRow("columns") << false;
-    QTest::newRow("lines") << true;
+    QCOMPARE(m_records.rows.size(), 2);
+    QCOMPARE(m_records.rows.at(1), (QStringList{u"new1"_s, u"中华1"_s, u"5"_s, u"备注1"_s}));
 }
 
 void TestRecordGrid::programChangesAreNoEdits() {
-    QFETCH(bool, lines);
     RecordGrid& grid = makeGrid();
     QSignalSpy edits(&grid, &RecordGrid::cellEdited);
-    load(grid, lines, 10);
+    load(10);
     grid.setScrollTop(3);
     grid.setCellText(0, CountColumn, u"99"_s);
 
     QCOMPARE(edits.size(), 0);
-    QCOMPARE(grid.store().text(3, CountColumn), record(3).at(CountColumn));
-
-    QVERIFY(grid.writeBackRow(0));
-    QCOMPARE(grid.store().text(3, CountColumn), u"99"_s);
-    QCOMPARE(grid.store().text(3, 0), record(3).at(0));
-    QVERIFY(!grid.writeBackRow(Rows));
+    QCOMPARE(m_records.rows.at(3).at(CountColumn), record(3).at(CountColumn));
 }
 
-void TestRecordGrid::lineWithFewerFieldsKeepsCells() {
-    RecordGrid& grid = *m_grid;
-    QStringList texts;
-    for (int i = 0; i < Rows; ++i)
-        texts.append(RecordStore::joined(record(i)));
-    texts.append(u"B4ァ白沙ァ17"_s);
-    grid.load(texts);
+void TestRecordGrid::wheelScrollsOverTheRows_data() {
+    QTest::addColumn<QString>("under");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<int>("notches"); // towards the end
+    QTest::addColumn<int>("expectedTop");
 
-    grid.setScrollTop(1);
+    const int lines = QApplication::wheelScrollLines();
+    QTest::newRow("over a read-only cell") << u"cell_1_0"_s << 0 << 1 << lines;
+    QTest::newRow("over a text-entry cell") << u"cell_2_2"_s << 0 << 1 << lines;
+    QTest::newRow("over a band") << u"band_3"_s << 0 << 1 << lines;
+    QTest::newRow("over a header") << u"Cm2_1"_s << 0 << 1 << lines;
+    QTest::newRow("back up") << u"cell_0_3"_s << lines + 1 << -1 << 1;
+}
 
-    const QStringList expected{u"B4"_s, u"白沙"_s, record(Rows - 1).at(2), record(Rows - 1).at(3)};
-    for (int column = 0; column < 4; ++column)
-        QCOMPARE(grid.cellText(Rows - 1, column), expected.at(column));
-    QCOMPARE(grid.cellText(Rows - 2, 2), record(Rows - 1).at(2));
+void TestRecordGrid::wheelScrollsOverTheRows() {
+    QFETCH(QString, under);
+    QFETCH(int, top);
+    QFETCH(int, notches);
+    QFETCH(int, expectedTop);
+    RecordGrid& grid = makeGrid();
+    load(20);
+    grid.setScrollTop(top);
+    QWidget* widget = grid.findChild<QWidget*>(under);
+    const QPoint centre = widget->rect().center();
+
+    QWheelEvent wheel(centre, widget->mapToGlobal(centre), QPoint(), QPoint(0, -120 * notches),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(widget, &wheel);
+
+    QVERIFY(wheel.isAccepted());
+    QCOMPARE(grid.scrollTop(), expectedTop);
+    QCOMPARE(grid.cellText(0, 0), record(expectedTop).at(0));
+}
+
+void TestRecordGrid::cutTextShowsWholeAsToolTip_data() {
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("cut");
+
+    QTest::newRow("a name that fits") << 1 << u"红塔山\\经典"_s << false;
+    QTest::newRow("a name too long") << 1 << u"红塔山（经典1956）软盒\\二十支装香烟礼盒"_s << true;
+    QTest::newRow("a remark too long to edit in view")
+        << RemarkColumn << u"周三送货，找王师傅签收"_s << true;
+}
+
+void TestRecordGrid::cutTextShowsWholeAsToolTip() {
+    QFETCH(int, column);
+    QFETCH(QString, text);
+    QFETCH(bool, cut);
+    RecordGrid& grid = makeGrid();
+    m_records.rows = {record(0)};
+    m_records.rows[0][column] = text;
+    grid.load();
+    QWidget* cell = grid.findChild<QWidget*>(u"cell_0_%1"_s.arg(column));
+
+    QCOMPARE(grid.cellText(0, column), text);
+    QCOMPARE(cell->toolTip(), cut ? text : QString());
+
+    // A short text shown in the cell afterwards drops the tool tip of the long one.
+    load(1);
+    QCOMPARE(cell->toolTip(), QString());
 }
 
 GUI_TEST_MAIN(TestRecordGrid)

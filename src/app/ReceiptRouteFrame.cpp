@@ -1,4 +1,4 @@
-#include "app/ReceiptDriveFrame.h"
+#include "app/ReceiptRouteFrame.h"
 
 #include "data/ColumnWidth.h"
 #include "ui/Placed.h"
@@ -16,14 +16,14 @@ namespace {
 constexpr int PaperWidths[] = {58, 80};
 }
 
-ReceiptDriveFrame::ReceiptDriveFrame(QWidget* parent)
+ReceiptRouteFrame::ReceiptRouteFrame(QWidget* parent)
     : QGroupBox(u"小票打印机"_s, parent)
-    , m_mode(placed<QComboBox>(this, u"driveMode"_s, Twips::rect(1500, 390, 2400, 330)))
+    , m_mode(placed<QComboBox>(this, u"routeMode"_s, Twips::rect(1500, 390, 2400, 330)))
     , m_paperWidth(placed<QComboBox>(this, u"paperWidth"_s, Twips::rect(4680, 390, 1500, 330)))
     , m_address(placed<QLineEdit>(this, u"printerAddress"_s, Twips::rect(1500, 780, 4680, 330)))
     , m_openDrawer(placed<QCheckBox>(this, u"openDrawer"_s, Twips::rect(1500, 1170, 2700, 330),
                                      u"保存后打开钱箱"_s)) {
-    placed<QLabel>(this, u"driveModeLabel"_s, Twips::rect(240, 420, 1200, 300), u"打印方式"_s);
+    placed<QLabel>(this, u"routeModeLabel"_s, Twips::rect(240, 420, 1200, 300), u"打印方式"_s);
     placed<QLabel>(this, u"paperWidthLabel"_s, Twips::rect(4080, 420, 600, 300), u"纸宽"_s);
     placed<QLabel>(this, u"addressLabel"_s, Twips::rect(240, 810, 1200, 300), u"网络打印机"_s);
     m_mode->addItems({u"驱动打印"_s, u"ESC/POS直接打印"_s});
@@ -33,23 +33,23 @@ ReceiptDriveFrame::ReceiptDriveFrame(QWidget* parent)
     m_address->setPlaceholderText(u"空：用小票打印机队列；或 主机:9100"_s);
     auto* test = placed<QPushButton>(this, u"testPrint"_s, Twips::rect(4680, 1140, 1500, 390),
                                      u"测试打印"_s);
-    connect(test, &QPushButton::clicked, this, &ReceiptDriveFrame::testPrintRequested);
-    setDrive(ReceiptDrive());
+    connect(test, &QPushButton::clicked, this, &ReceiptRouteFrame::testPrintRequested);
+    setRoute(ReceiptRoute());
 }
 
-void ReceiptDriveFrame::setDrive(const ReceiptDrive& drive) {
-    m_mode->setCurrentIndex(drive.mode == ReceiptDrive::Mode::EscPos ? 1 : 0);
-    m_paperWidth->setCurrentIndex(m_paperWidth->findData(drive.paperWidth));
-    m_address->setText(drive.address);
-    m_openDrawer->setChecked(drive.openDrawer);
+void ReceiptRouteFrame::setRoute(const ReceiptRoute& route) {
+    m_mode->setCurrentIndex(route.mode == ReceiptRoute::Mode::EscPos ? 1 : 0);
+    m_paperWidth->setCurrentIndex(m_paperWidth->findData(route.paperWidth));
+    m_address->setText(route.address);
+    m_openDrawer->setChecked(route.openDrawer);
 }
 
-ReceiptDrive ReceiptDriveFrame::drive() const {
-    ReceiptDrive drive;
-    drive.mode =
-        m_mode->currentIndex() == 1 ? ReceiptDrive::Mode::EscPos : ReceiptDrive::Mode::Driver;
-    drive.paperWidth = m_paperWidth->currentData().toInt();
-    drive.address = m_address->text().trimmed();
-    drive.openDrawer = m_openDrawer->isChecked();
-    return drive;
+ReceiptRoute ReceiptRouteFrame::route() const {
+    ReceiptRoute route;
+    route.mode =
+        m_mode->currentIndex() == 1 ? ReceiptRoute::Mode::EscPos : ReceiptRoute::Mode::Driver;
+    route.paperWidth = m_paperWidth->currentData().toInt();
+    route.address = m_address->text().trimmed();
+    route.openDrawer = m_openDrawer->isChecked();
+    return route;
 }

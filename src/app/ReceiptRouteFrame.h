@@ -1,6 +1,6 @@
 #pragma once
 
-#include "checkout/ReceiptDrive.h"
+#include "checkout/ReceiptRoute.h"
 
 #include <QGroupBox>
 
@@ -10,13 +10,13 @@ class QLineEdit;
 
 // "小票打印机": how receipts reach the printer, the paper width, the cash drawer, and a
 // test print of the settings as they stand.
-class ReceiptDriveFrame : public QGroupBox {
+class ReceiptRouteFrame : public QGroupBox {
     Q_OBJECT
 public:
-    explicit ReceiptDriveFrame(QWidget* parent);
+    explicit ReceiptRouteFrame(QWidget* parent);
 
-    void setDrive(const ReceiptDrive& drive);
-    ReceiptDrive drive() const;
+    void setRoute(const ReceiptRoute& route);
+    ReceiptRoute route() const;
 
 Q_SIGNALS:
     void testPrintRequested();

@@ -1,18 +1,18 @@
-#include "data/DbError.h"
+#include "data/Refusal.h"
 
 #include "data/ColumnWidth.h"
 
 using namespace Qt::Literals::StringLiterals;
 
-DbError DbError::tooLong(QStringView field, int width) {
-    return DbError(field.toString() + u"最多"_s + QString::number(width) + u"个字"_s);
+Refusal Refusal::tooLong(QStringView field, int width) {
+    return Refusal(field.toString() + u"最多"_s + QString::number(width) + u"个字"_s);
 }
 
-DbError DbError::outOfRange(QStringView field) {
-    return DbError(field.toString() + u"超出可保存的范围"_s);
+Refusal Refusal::outOfRange(QStringView field) {
+    return Refusal(field.toString() + u"超出可保存的范围"_s);
 }
 
-DbError DbError::checkFailed(QStringView constraint) {
+Refusal Refusal::checkFailed(QStringView constraint) {
     const qsizetype dot = constraint.indexOf(u'.');
     if (dot > 0) {
         const QStringView column = constraint.mid(dot + 1);
@@ -22,5 +22,5 @@ DbError DbError::checkFailed(QStringView constraint) {
         if (width)
             return tooLong(column, *width);
     }
-    return DbError(constraint.toString() + u"表中有一项超出可保存的长度或范围"_s);
+    return Refusal(constraint.toString() + u"表中有一项超出可保存的长度或范围"_s);
 }

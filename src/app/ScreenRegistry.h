@@ -7,6 +7,7 @@
 
 class QWidget;
 class SettingsSource;
+class TillPrinter;
 struct AppContext;
 
 // The child windows the main window opens, each at most once.
@@ -25,6 +26,7 @@ enum class Screen {
 struct ScreenSetup {
     AppContext& context;
     SettingsSource& settings;
+    TillPrinter& till;    // the program's one receipt printer and cash drawer
     QString movementKind; // "入库" or "出库": the mode of the stock screen
     // Opens another screen as the main window's toolbar and menus do.
     std::function<void(Screen)> openScreen = {};
