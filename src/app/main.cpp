@@ -17,7 +17,6 @@ int main(int argc, char** argv) {
     StartUpResult started = StartUp::open(platform);
     if (!started.database)
         return started.alreadyRunning ? 0 : 1;
-    return 1;
     AppContext context{*started.database, platform, started.dataFolder};
 
     LoginWindow login(platform, started.storedPassword);
