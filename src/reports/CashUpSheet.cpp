@@ -14,7 +14,7 @@ namespace {
 enum ChangeColumn { Number, Date, Time, Kind, Before, After, ChangeColumns };
 
 constexpr lxw_row_t FirstSectionRow = 2;
-constexpr double ColumnWidths[ChangeColumns] = {16, 12, 10, 6, 12, 12};
+constexpr double ColumnWidths[ChangeColumns] = {14, 11, 9, 6, 10, 10};
 
 void layOut(const CashUp& cashUp, Decimal openingFloat, SheetCells& cells) {
     cells.title(0, 0, title(cashUp));

@@ -105,9 +105,9 @@ void CashUpScreen::buildChangesGrid() {
     design.rows = 6;
     design.rowSelection = false;
     design.columns = {
-        column(u"销售号"_s, 1815, Qt::AlignLeft),  column(u"日期"_s, 1335, Qt::AlignLeft),
-        column(u"时间"_s, 1095, Qt::AlignLeft),    column(u"类别"_s, 735, Qt::AlignHCenter),
-        column(u"原金额"_s, 1395, Qt::AlignRight), column(u"新金额"_s, 1395, Qt::AlignRight),
+        column(u"销售号"_s, 1935, Qt::AlignLeft),  column(u"日期"_s, 1455, Qt::AlignLeft),
+        column(u"时间"_s, 1215, Qt::AlignLeft),    column(u"类别"_s, 735, Qt::AlignHCenter),
+        column(u"原金额"_s, 1515, Qt::AlignRight), column(u"新金额"_s, 1515, Qt::AlignRight),
     };
     m_grid = new RecordGrid(design, m_changes, this);
     m_grid->setObjectName(u"changes"_s);

@@ -21,13 +21,11 @@ class CashUpScreen : public QWidget {
 public:
     explicit CashUpScreen(AppContext& context, QWidget* parent = nullptr);
 
-    const CashUp& cashUp() const { return m_cashUp; }
-    Decimal openingFloat() const;
-
 Q_SIGNALS:
     void printRequested(const CashUp& cashUp, Decimal openingFloat);
 
 private:
+    Decimal openingFloat() const;
     void buildFilterBar();
     void buildChangesGrid();
     void query();
