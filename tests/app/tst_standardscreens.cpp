@@ -63,14 +63,17 @@ void TestStandardScreens::productScreenOpensFromTheMenu() {
 
 void TestStandardScreens::cashUpPrintsOnTheTill() {
     MainWindowFixture f(standardScreens(), MainWindowFixture::Hidden);
-    ReceiptRouteBook(f.shop.db()).write({ReceiptRoute::Mode::EscPos, u"127.0.0.1"_s, 80, false});
+    ReceiptRouteBook(f.shop.db()).write({ReceiptRoute::Mode::EscPos, u"127.0.0.1"_s, 80, true});
     f.show();
     QTest::keyClick(&f.window, Qt::Key_D, Qt::ControlModifier);
     QCOMPARE(f.outcome(), u"日结"_s);
     QTest::mouseClick(f.screen(Screen::CashUp)->findChild<QAbstractButton*>(u"printButton"_s),
                       Qt::LeftButton);
     QCOMPARE(f.platform.rawJobs.size(), 1);
-    QVERIFY(EscPosReader::read(f.platform.rawJobs[0].bytes).contains(u"日结"_s));
+    QCOMPARE(f.platform.rawJobs[0].target.address, u"127.0.0.1"_s);
+    const QStringList printed = EscPosReader::read(f.platform.rawJobs[0].bytes);
+    QVERIFY(printed.contains(u"日结"_s));
+    QCOMPARE(printed.last(), u"{cut partial}"_s); // a cash-up opens no drawer
 }
 
 void TestStandardScreens::screenOpensAnother_data() {
