@@ -243,8 +243,6 @@ void TestReceiptLayout::printedTexts_data() {
                                << u"找零："_s;
     QTest::newRow("change as displayed")
         << name << u"1"_s << u"200"_s << u"161.80"_s << 53.0 << 35.0 << u"找零：161.80"_s;
-    QTest::newRow("how it was paid, under 实收")
-        << name << u"1"_s << u"200"_s << u""_s << 5.0 << 39.0 << u"付款：微信"_s;
 }
 
 void TestReceiptLayout::printedTexts() {

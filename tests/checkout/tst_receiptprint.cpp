@@ -96,7 +96,6 @@ void TestReceiptPrint::textLandsWhereTheLayoutPutsIt_data() {
     QTest::newRow("total") << u"合计金额：124.20"_s << 5.0 << 35.0;
     QTest::newRow("discount given") << u"优惠：3.80"_s << 53.0 << 35.0;
     QTest::newRow("received") << u"实收：200.00"_s << 5.0 << 39.0;
-    QTest::newRow("payment") << u"付款：微信"_s << 5.0 << 43.0;
     QTest::newRow("footer") << u"谢谢惠顾"_s << 5.0 << 48.0;
 }
 

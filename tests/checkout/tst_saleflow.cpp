@@ -126,11 +126,9 @@ void TestSaleFlow::scanAfterSaveStartsTheNextSale() {
     ScreenFixture till;
     sellFirst(till);
     till.find<QCheckBox>(u"Check1"_s)->setChecked(box == u"Text5");
-    QCOMPARE(QApplication::focusWidget(), till.box(u"received"_s));
     till.box(box)->setFocus();
     ScreenFixture::scan(HongtaCode);
     QCOMPARE(till.text(u"saleNumber"_s), u"A170313-0002"_s);
-    QCOMPARE(till.screen->receiptSale().lines.size(), 1);
     QCOMPARE(till.cellText(0, 1), u"红塔山\\金装"_s);
     QCOMPARE(storedLines(till), QStringList{u"A170313-0001000:10000"_s});
     QCOMPARE(orders(till), QStringList{u"A170313-0001|50|5.00|现金"_s});
@@ -239,7 +237,6 @@ void TestSaleFlow::holdsAndResumesACart() {
     ScreenFixture::replace(till.box(u"received"_s), u"100"_s);
     till.key(Qt::Key_F2);
     QCOMPARE(till.text(u"total"_s), u"0.00"_s);
-    QVERIFY(till.find<QAbstractButton>(u"pay_现金"_s)->isChecked());
     QCOMPARE(ProductFixture::snapshot(till.shop.db()), before); // no stock, no sale number
     till.platform.clock = till.platform.clock.addDays(1);
     till.reopen();
@@ -255,8 +252,6 @@ void TestSaleFlow::holdsAndResumesACart() {
     QCOMPARE(till.cellText(0, 1) + u'×' + till.cellText(0, 3), u"中华\\硬盒×2"_s);
     QCOMPARE(till.box(u"received"_s)->text() + u'|' + till.text(u"change"_s), u"100|10.00"_s);
     QVERIFY(till.find<QAbstractButton>(u"pay_支付宝"_s)->isChecked());
-    till.key(Qt::Key_F1);
-    QCOMPARE(till.text(u"notice"_s), u"没有挂单"_s);
 }
 
 GUI_TEST_MAIN(TestSaleFlow)
