@@ -38,8 +38,8 @@ struct CashUp {
     Decimal returns;
     QList<SaleChange> changes; // oldest first
 
-    // What the drawer should hold: the float it started with, the cash taken, less the change.
-    Decimal drawerCash(Decimal openingFloat) const {
-        return openingFloat + cashReceived - changeGiven;
-    }
+    // What the drawer should hold: the float it started with and what the cash sales come to
+    // now. Received less change says the same for a sale as first paid, but a correction keeps
+    // what was typed then while the difference went back over the counter.
+    Decimal drawerCash(Decimal openingFloat) const;
 };

@@ -6,6 +6,8 @@
 #include "data/SqlDialect.h"
 #include "stock/StockLedger.h"
 
+#include <algorithm>
+
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -103,4 +105,10 @@ void CashUpBook::readChanges(CashUp& cashUp) {
     while (changes.next())
         cashUp.changes.append({changes.text(0), changes.date(1).value_or(QDate()), changes.text(2),
                                changes.text(3), amount(4), amount(5)});
+}
+
+Decimal CashUp::drawerCash(Decimal openingFloat) const {
+    const auto cash =
+        std::ranges::find(payments, Payment::text(PaymentMethod::Cash), &PaymentTotal::method);
+    return openingFloat + (cash != payments.end() ? cash->total : Decimal());
 }

@@ -61,7 +61,8 @@ inline void addChange(Database& db, const QString& number, QDate date, const QSt
 
 inline void write(Database& db) {
     Transaction transaction(db);
-    addSale(db, u"A170313-0001"_s, Day, std::nullopt, u"200"_s, u"75.80"_s,
+    // Corrected from 130.00 after it was paid: received and change stay as first typed.
+    addSale(db, u"A170313-0001"_s, Day, std::nullopt, u"200"_s, u"70.00"_s,
             {{2, 4500, 9000}, {1, 3800, 3420}});
     addSale(db, u"A170313-0002"_s, Day, u"微信"_s, u"20.00"_s, u""_s, {{1, 2000, 2000}});
     addSale(db, u"A170313-0003"_s, Day, u"现金"_s, u""_s, u""_s, {{1, 1000, 1000}});
@@ -90,7 +91,7 @@ inline CashUp asRead() {
                     {u"银行卡"_s, {}},
                     {u"其他"_s, cents(500)}};
     day.cashReceived = cents(21000);
-    day.changeGiven = cents(7580);
+    day.changeGiven = cents(7000);
     day.stockIn = cents(80000);
     day.returns = cents(5000);
     day.changes = {{u"A170313-0001"_s, Day, u"10:15:02"_s, u"修改"_s, cents(13000), cents(12420)},

@@ -34,8 +34,9 @@ void TestCashUpBook::figures_data() {
     QTest::newRow("a method the till does not offer is other") << day << u"其他"_s << u"5.00"_s;
     QTest::newRow("a method that took nothing is listed") << day << u"支付宝"_s << u"0.00"_s;
     QTest::newRow("nothing typed received the total") << day << u"现金实收"_s << u"210.00"_s;
-    QTest::newRow("change of cash sales") << day << u"找零"_s << u"75.80"_s;
-    QTest::newRow("drawer: float + received − change") << day << u"应有现金"_s << u"634.20"_s;
+    QTest::newRow("change of cash sales") << day << u"找零"_s << u"70.00"_s;
+    QTest::newRow("drawer: float + cash sales, a correction refunded")
+        << day << u"应有现金"_s << u"634.20"_s;
     QTest::newRow("stock-in") << day << u"进货入库"_s << u"800.00"_s;
     QTest::newRow("returns") << day << u"退货出库"_s << u"50.00"_s;
     QTest::newRow("corrections") << day << u"修改笔数"_s << u"1"_s;
