@@ -11,7 +11,16 @@ class TillPrinter;
 struct AppContext;
 
 // The child windows the main window opens, each at most once.
-enum class Screen { Sales, Products, Stock, Stocktaking, StocktakingRecords, Report, About };
+enum class Screen {
+    Sales,
+    Products,
+    ProductImport,
+    Stock,
+    Stocktaking,
+    StocktakingRecords,
+    Report,
+    About
+};
 
 // What a screen is given when the main window makes it.
 struct ScreenSetup {

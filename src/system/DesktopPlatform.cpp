@@ -55,6 +55,11 @@ QString DesktopPlatform::saveFileName(QWidget* parent, const QString& title,
     return QFileDialog::getSaveFileName(parent, title, QString(), filter);
 }
 
+QString DesktopPlatform::openFileName(QWidget* parent, const QString& title,
+                                      const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+}
+
 QStringList DesktopPlatform::printerNames() const {
     return QPrinterInfo::availablePrinterNames();
 }
