@@ -113,6 +113,7 @@ void WorkbookWriter::setColumnWidth(int column, double width) {
 void WorkbookWriter::setUpPrinting(int headerRow) {
     if (m_sheet == nullptr)
         return;
+    worksheet_set_paper(m_sheet, 9);
     worksheet_gridlines(m_sheet, LXW_SHOW_PRINT_GRIDLINES);
     worksheet_fit_to_pages(m_sheet, 1, 0);
     check(worksheet_repeat_rows(m_sheet, 0, lxw_row_t(headerRow)));

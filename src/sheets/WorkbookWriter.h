@@ -39,7 +39,7 @@ public:
     void styleRow(int row, double height, Style style);
     // Width in the spreadsheet's character units.
     void setColumnWidth(int column, double width);
-    // On paper: grid lines drawn, one page wide, and the rows up to headerRow on every page.
+    // On paper: A4, grid lines drawn, one page wide, and the rows up to headerRow on every page.
     void setUpPrinting(int headerRow);
 
     // Writes the file under this path. Returns an empty text, or why it was not written.

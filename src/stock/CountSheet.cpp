@@ -11,6 +11,8 @@ enum Column { Code, Name, Maker, Unit, BookStock, Counted, Remark };
 
 constexpr int TitleRow = 0;
 constexpr int CaptionRow = 1;
+// Points: room for a count written by hand.
+constexpr double RowHeight = 20;
 
 } // namespace
 
@@ -34,6 +36,7 @@ QString write(const QString& path, const QList<ListedStock>& products, QDate day
         sheet.text(row, Maker, product.maker);
         sheet.text(row, Unit, product.unit);
         sheet.number(row, BookStock, product.stock);
+        sheet.styleRow(row, RowHeight, WorkbookWriter::Style::Plain);
         ++row;
     }
     const std::pair<int, double> widths[] = {{Code, 16},     {Name, 26},   {Maker, 14}, {Unit, 6},

@@ -8,7 +8,8 @@
 
 // The stocktaking list as a sheet to count on paper: a title with the day, then code, name,
 // maker, unit and book stock of each listed product beside an empty column for the count and
-// one for a note. Printed with grid lines, one page wide, the captions on every page.
+// one for a note, in rows tall enough to write in. Printed on A4 with grid lines, one page
+// wide, the captions on every page.
 namespace CountSheet {
 
 // "库存盘点表（2017.03.13）"

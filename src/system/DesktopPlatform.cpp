@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
 #include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
@@ -57,7 +58,9 @@ QString DesktopPlatform::saveFileName(QWidget* parent, const QString& title,
 
 QString DesktopPlatform::openFileName(QWidget* parent, const QString& title,
                                       const QString& filter) {
-    return QFileDialog::getOpenFileName(parent, title, QString(), filter);
+    // Lists from suppliers and old programs are saved among the user's documents.
+    return QFileDialog::getOpenFileName(
+        parent, title, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), filter);
 }
 
 QStringList DesktopPlatform::printerNames() const {

@@ -5,6 +5,7 @@
 #include "support/FakePlatform.h"
 #include "support/GuiTestMain.h"
 #include "support/TempShop.h"
+#include "ui/grid/RecordGrid.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -65,6 +66,12 @@ void TestProductImportScreen::chosenFileIsPlannedAndImportedAfterYes() {
                                                    u"\"老坛\"\"酸菜\"\"面\",0012345,3.35,4.5,\r\n"
                                                    u"雪碧,,二元,3,\r\n"_s)));
     QCOMPARE(f.summary(), u"共3行：新增2行，更新0行，跳过0行，拒绝1行"_s);
+    auto* grid = f.screen->findChild<RecordGrid*>(u"grid"_s);
+    f.click(u"leftOutOnly"_s);
+    QCOMPARE(grid->model().count(), 1);
+    QCOMPARE(grid->cellText(0, 1), u"拒绝：进价不是数字"_s);
+    f.click(u"leftOutOnly"_s);
+    QCOMPARE(grid->model().count(), 3);
     auto* nameField = f.screen->findChild<QComboBox*>(u"field_0"_s);
     QCOMPARE(nameField->currentText(), u"名称"_s);
     QCOMPARE(f.screen->findChild<QComboBox*>(u"field_1"_s)->currentText(), u"编号\\条码"_s);

@@ -13,6 +13,7 @@
 #include "ui/grid/RecordGrid.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -40,7 +41,7 @@ GridDesign previewDesign(const QStringList& captions) {
     design.columns = {{.caption = u"行"_s, .headerWidth = 615, .alignment = Qt::AlignRight},
                       {.caption = u"处理"_s, .headerWidth = 2415}};
     for (const QString& caption : captions)
-        design.columns.append({.caption = caption, .headerWidth = 1275});
+        design.columns.append({.caption = caption, .headerWidth = 1515});
     return design;
 }
 
@@ -90,6 +91,8 @@ void ProductImportScreen::buildChoices() {
                                     u"更新名称和价格"_s);
     m_skip = placed<QRadioButton>(this, u"skip"_s, Twips::rect(6480, 600, 1200, 330), u"跳过"_s);
     m_update->setChecked(true);
+    auto* leftOut = placed<QCheckBox>(this, u"leftOutOnly"_s, Twips::rect(8580, 600, 2700, 330),
+                                      u"只看不导入的行"_s);
     auto* existing = new QButtonGroup(this);
     existing->addButton(m_update);
     existing->addButton(m_skip);
@@ -97,6 +100,10 @@ void ProductImportScreen::buildChoices() {
     connect(m_sheets, &QComboBox::activated, this, &ProductImportScreen::readSheet);
     connect(m_headers, &QComboBox::activated, this, &ProductImportScreen::chooseHeader);
     connect(existing, &QButtonGroup::buttonClicked, this, &ProductImportScreen::replan);
+    connect(leftOut, &QCheckBox::toggled, this, [this](bool only) {
+        m_preview.setLeftOutOnly(only);
+        m_grid->refill();
+    });
 }
 
 void ProductImportScreen::chooseFile() {
@@ -111,7 +118,7 @@ void ProductImportScreen::openFile(const QString& path) {
     m_sheets->clear();
     if (!m_file.open(path)) {
         m_preview.sheet.clear();
-        m_preview.plan = {};
+        m_preview.setPlan({});
         m_preview.columns = 0;
         m_header.reset();
         m_mapping = ColumnMapping();
@@ -129,7 +136,7 @@ void ProductImportScreen::readSheet(int sheet) {
     if (!m_file.read(sheet, rows))
         m_platform.inform(this, m_file.errorString());
     m_preview.sheet = std::move(rows);
-    m_preview.plan = {}; // its rows belonged to the sheet read before
+    m_preview.setPlan({}); // its rows belonged to the sheet read before
     int columns = 0;
     for (const SheetRow& row : m_preview.sheet)
         columns = std::max(columns, int(row.cells.size()));
@@ -208,11 +215,11 @@ void ProductImportScreen::replan() {
     }
     const ImportPlanner planner(existing);
     m_preview.first = m_header ? *m_header + 1 : 0;
-    m_preview.plan = planner.plan(m_preview.sheet, m_header, m_mapping,
-                                  m_skip->isChecked() ? ImportPlanner::Existing::Skip
-                                                      : ImportPlanner::Existing::Update);
+    m_preview.setPlan(planner.plan(m_preview.sheet, m_header, m_mapping,
+                                   m_skip->isChecked() ? ImportPlanner::Existing::Skip
+                                                       : ImportPlanner::Existing::Update));
     m_grid->refill(m_grid->scrollTop());
-    const ImportPlan& plan = m_preview.plan;
+    const ImportPlan& plan = m_preview.plan();
     m_summary->setText(count(plan.rows.size(), u"共"_s) + u"：" +
                        count(plan.count(ImportAction::Create), u"新增"_s) + u"，" +
                        count(plan.count(ImportAction::Update), u"更新"_s) + u"，" +
@@ -221,7 +228,7 @@ void ProductImportScreen::replan() {
 }
 
 void ProductImportScreen::importRows() {
-    const ImportPlan& plan = m_preview.plan;
+    const ImportPlan& plan = m_preview.plan();
     const qsizetype creating = plan.count(ImportAction::Create);
     const qsizetype updating = plan.count(ImportAction::Update);
     if (creating + updating == 0) {

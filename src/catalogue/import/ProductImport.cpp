@@ -38,8 +38,9 @@ Result run(Database& database, const ImportPlan& plan, const QDateTime& now) {
     Result result;
     for (const ImportRow& row : plan.rows) {
         if (row.action == ImportAction::Update) {
-            products.save(row.productId, row.entry);
-            ++result.updated;
+            // A product removed since the plan was made comes back under its ID.
+            const ProductBook::SaveResult saved = products.save(row.productId, row.entry);
+            ++(saved == ProductBook::SaveResult::Updated ? result.updated : result.created);
             continue;
         }
         if (row.action != ImportAction::Create)
