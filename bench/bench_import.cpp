@@ -7,8 +7,9 @@
 #include "catalogue/gui/ProductImportScreen.h"
 #include "catalogue/import/ImportPlanner.h"
 #include "catalogue/import/ProductImport.h"
+#include "sheets/SheetCells.h"
 #include "sheets/SheetFile.h"
-#include "sheets/WorkbookWriter.h"
+#include "sheets/SheetSource.h"
 #include "support/FakePlatform.h"
 #include "support/GuiTestMain.h"
 #include "support/TempShop.h"
@@ -49,20 +50,22 @@ QStringList productRow(int i) {
 }
 
 QString writeXlsx(const QString& path) {
-    WorkbookWriter sheet;
-    for (int column = 0; column < Header.size(); ++column)
-        sheet.text(0, column, Header.at(column));
-    for (int i = 0; i < Rows; ++i) {
-        const QStringList row = productRow(i);
-        for (int column = 0; column < row.size(); ++column) {
-            // Barcodes, prices and stock as number cells, as a shop's Excel has them.
-            if (column == 3 || (column >= 5 && column != 7))
-                sheet.number(i + 1, column, Decimal::read(row.at(column)));
-            else
-                sheet.text(i + 1, column, row.at(column));
+    const QString failure = SheetFile::write(path, [](SheetCells& cells) {
+        for (int column = 0; column < Header.size(); ++column)
+            cells.text(0, lxw_col_t(column), Header.at(column));
+        for (int i = 0; i < Rows; ++i) {
+            const QStringList row = productRow(i);
+            for (int column = 0; column < row.size(); ++column) {
+                // Barcodes, prices and stock as number cells, as a shop's Excel has them.
+                if (column == 3 || (column >= 5 && column != 7))
+                    cells.number(lxw_row_t(i + 1), lxw_col_t(column),
+                                 Decimal::read(row.at(column)));
+                else
+                    cells.text(lxw_row_t(i + 1), lxw_col_t(column), row.at(column));
+            }
         }
-    }
-    if (!sheet.save(path).isEmpty())
+    });
+    if (!failure.isEmpty())
         qFatal("cannot write the workbook");
     return path;
 }
@@ -79,7 +82,7 @@ QString writeCsv(const QString& path) {
 }
 
 ImportPlan planOf(Database& database, const QString& path) {
-    SheetFile file;
+    SheetSource file;
     SheetRows rows;
     if (!file.open(path) || !file.read(0, rows))
         qFatal("cannot read %s", qPrintable(path));

@@ -90,6 +90,7 @@ QWidget* MainWindow::buildToolStrip() {
         {u"操作帮助", u"help", [this] { openHelp(HelpManual::Page::Manual); }},
         {u"视频教程", u"video", [this] { openHelp(HelpManual::Page::Tutorial); }},
         {u"联系作者", u"contact", [this] { openScreen(Screen::About); }},
+        {u"日结", u"cashup", [this] { openScreen(Screen::CashUp); }},
     };
     auto* strip = new QWidget;
     strip->setObjectName(u"toolStrip"_s);
@@ -136,6 +137,7 @@ void MainWindow::buildMenus() {
     add(reports, u"统计报表"_s, Qt::CTRL | Qt::Key_K, [this] { openScreen(Screen::Report); });
     add(reports, u"库存盘点记录"_s, Qt::CTRL | Qt::Key_Z,
         [this] { openScreen(Screen::StocktakingRecords); });
+    add(reports, u"日结"_s, Qt::CTRL | Qt::Key_D, [this] { openScreen(Screen::CashUp); });
 
     QMenu* help = menuBar()->addMenu(u"帮助(&H)"_s);
     add(help, u"操作帮助"_s, Qt::CTRL | Qt::Key_M, [this] { openHelp(HelpManual::Page::Manual); });

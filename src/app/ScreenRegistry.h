@@ -19,6 +19,7 @@ enum class Screen {
     Stocktaking,
     StocktakingRecords,
     Report,
+    CashUp,
     About
 };
 

@@ -6,6 +6,7 @@
 #include "catalogue/gui/ProductScreen.h"
 #include "checkout/gui/SalesScreen.h"
 #include "checkout/gui/TillPrinter.h"
+#include "reports/gui/CashUpScreen.h"
 #include "reports/gui/ReportScreen.h"
 #include "stock/gui/StockScreen.h"
 #include "stock/gui/StocktakingRecordsScreen.h"
@@ -24,6 +25,17 @@ QWidget* makeSalesScreen(const ScreenSetup& setup) {
     QObject::connect(screen, &SalesScreen::saleSaved, &till,
                      [&till, &settings](const ReceiptSale& sale) {
                          till.saleSaved(sale, settings.currentSettings());
+                     });
+    return screen;
+}
+
+QWidget* makeCashUpScreen(const ScreenSetup& setup) {
+    auto* screen = new CashUpScreen(setup.context);
+    TillPrinter& till = setup.till;
+    SettingsSource& settings = setup.settings;
+    QObject::connect(screen, &CashUpScreen::printRequested, &till,
+                     [&till, &settings](const CashUp& cashUp, Decimal openingFloat) {
+                         till.printCashUp(cashUp, openingFloat, settings.currentSettings());
                      });
     return screen;
 }
@@ -48,6 +60,7 @@ ScreenRegistry standardScreens() {
     screens[Screen::Report] = [](const ScreenSetup& setup) -> QWidget* {
         return new ReportScreen(setup.context);
     };
+    screens[Screen::CashUp] = makeCashUpScreen;
     screens[Screen::Stocktaking] = [](const ScreenSetup& setup) -> QWidget* {
         return new StocktakingScreen(setup.context, [open = setup.openScreen] {
             if (open)

@@ -2,40 +2,46 @@
 
 #include "catalogue/ProductEntry.h"
 #include "catalogue/ProductField.h"
-#include "sheets/WorkbookWriter.h"
+#include "sheets/SheetCells.h"
+#include "sheets/SheetFile.h"
 
 namespace ProductSheet {
+namespace {
 
-QString write(const QString& path, const QList<Product>& products) {
-    using Style = WorkbookWriter::Style;
-    WorkbookWriter sheet;
+lxw_col_t column(ProductField field) {
+    return lxw_col_t(field);
+}
+
+void layOut(const QList<Product>& products, SheetCells& cells) {
     for (const ProductField field : ProductFields)
-        sheet.text(0, int(field), captionOf(field));
-    int row = 1;
+        cells.text(0, column(field), captionOf(field));
+    lxw_row_t row = 1;
     for (const Product& product : products) {
         const ProductEntry entry = ProductEntry::fromProduct(product);
-        const auto text = [&](ProductField field, const QString& value) {
-            sheet.text(row, int(field), value);
-        };
-        text(ProductField::Code, product.code);
-        text(ProductField::Name, entry.name);
-        text(ProductField::Variant, entry.variant);
-        text(ProductField::Unit, product.unit);
+        cells.text(row, column(ProductField::Code), product.code);
+        cells.text(row, column(ProductField::Name), entry.name);
+        cells.text(row, column(ProductField::Variant), entry.variant);
+        cells.text(row, column(ProductField::Unit), product.unit);
         // The prices as stored, to the fourth decimal: shown with two, read back exactly.
-        sheet.number(row, int(ProductField::PurchasePrice), product.purchasePrice, Style::Money);
-        sheet.number(row, int(ProductField::SalePrice), product.salePrice, Style::Money);
-        text(ProductField::Maker, product.maker);
-        sheet.number(row, int(ProductField::Stock), product.stock);
-        text(ProductField::Pinyin, product.pinyin);
-        text(ProductField::Remark, product.remark);
+        cells.money(row, column(ProductField::PurchasePrice), product.purchasePrice);
+        cells.money(row, column(ProductField::SalePrice), product.salePrice);
+        cells.text(row, column(ProductField::Maker), product.maker);
+        cells.number(row, column(ProductField::Stock), product.stock);
+        cells.text(row, column(ProductField::Pinyin), product.pinyin);
+        cells.text(row, column(ProductField::Remark), product.remark);
         ++row;
     }
     const std::pair<ProductField, double> widths[] = {
         {ProductField::Code, 16},  {ProductField::Name, 24},   {ProductField::Variant, 12},
         {ProductField::Maker, 16}, {ProductField::Pinyin, 10}, {ProductField::Remark, 16}};
     for (const auto& [field, width] : widths)
-        sheet.setColumnWidth(int(field), width);
-    return sheet.save(path);
+        cells.columnWidth(column(field), width);
+}
+
+} // namespace
+
+QString write(const QString& path, const QList<Product>& products) {
+    return SheetFile::write(path, [&](SheetCells& cells) { layOut(products, cells); });
 }
 
 } // namespace ProductSheet

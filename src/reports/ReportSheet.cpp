@@ -2,7 +2,8 @@
 
 #include "data/DateText.h"
 #include "reports/ReportColumns.h"
-#include "sheets/WorkbookWriter.h"
+#include "sheets/SheetCells.h"
+#include "sheets/SheetFile.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -10,31 +11,49 @@ namespace ReportSheet {
 namespace {
 
 using namespace ReportColumns;
-using Style = WorkbookWriter::Style;
 
-constexpr int TitleRow = 0;
-constexpr int CaptionRow = 1;
-constexpr int FirstLineRow = 2;
-constexpr int TitleColumn = 2; // C
+constexpr lxw_row_t TitleRow = 0;
+constexpr lxw_row_t CaptionRow = 1;
+constexpr lxw_row_t FirstLineRow = 2;
+constexpr lxw_col_t TitleColumn = 2; // C
 
 QString dotted(const QString& box) {
     const std::optional<QDate> date = DateText::parse(box);
     return date ? date->toString(u"yyyy.MM.dd"_s) : box;
 }
 
-void writeLine(WorkbookWriter& sheet, int row, const ReportLine& line, ReportView view) {
+void writeLine(SheetCells& cells, lxw_row_t row, const ReportLine& line, ReportView view) {
     if (view == ReportView::ByDate)
-        sheet.date(row, First, line.date);
+        cells.date(row, First, line.date);
     else
-        sheet.text(row, First, line.code);
-    sheet.text(row, Name, line.name);
-    sheet.text(row, Maker, line.maker);
-    sheet.text(row, Unit, line.unit);
-    sheet.number(row, PurchasePrice, line.purchasePrice, Style::Money);
-    sheet.number(row, SalePrice, line.salePrice, Style::Money);
-    sheet.number(row, Quantity, line.quantity);
-    sheet.number(row, Amount, line.amount, Style::Money);
-    sheet.text(row, Remark, line.remark);
+        cells.text(row, First, line.code);
+    cells.text(row, Name, line.name);
+    cells.text(row, Maker, line.maker);
+    cells.text(row, Unit, line.unit);
+    cells.money(row, PurchasePrice, line.purchasePrice);
+    cells.money(row, SalePrice, line.salePrice);
+    cells.number(row, Quantity, line.quantity);
+    cells.money(row, Amount, line.amount);
+    cells.text(row, Remark, line.remark);
+}
+
+void layOut(const QString& title, const Report& report, SheetCells& cells) {
+    cells.title(TitleRow, TitleColumn, title);
+    const QStringList captions = ReportColumns::captions(report.view);
+    for (lxw_col_t column = 0; column < Count; ++column)
+        cells.text(CaptionRow, column, captions.at(column));
+    lxw_row_t row = FirstLineRow;
+    for (const ReportLine& line : report.lines)
+        writeLine(cells, row++, line, report.view);
+    // A refused range listed nothing, not even the total.
+    if (!report.tooMany) {
+        cells.text(row, First, TotalText);
+        cells.money(row, Amount, report.total);
+    }
+    const std::pair<lxw_col_t, double> widths[] = {
+        {First, 10}, {Name, 20}, {Maker, 15}, {Unit, 5}, {Remark, 20}};
+    for (const auto& [column, width] : widths)
+        cells.columnWidth(column, width);
 }
 
 } // namespace
@@ -44,25 +63,7 @@ QString title(const QString& category, const QString& from, const QString& to) {
 }
 
 QString write(const QString& path, const QString& title, const Report& report) {
-    WorkbookWriter sheet;
-    sheet.styleRow(TitleRow, 21, Style::Title);
-    sheet.text(TitleRow, TitleColumn, title, Style::Title);
-    const QStringList captions = ReportColumns::captions(report.view);
-    for (int column = 0; column < Count; ++column)
-        sheet.text(CaptionRow, column, captions.at(column));
-    int row = FirstLineRow;
-    for (const ReportLine& line : report.lines)
-        writeLine(sheet, row++, line, report.view);
-    // A refused range listed nothing, not even the total.
-    if (!report.tooMany) {
-        sheet.text(row, First, TotalText);
-        sheet.number(row, Amount, report.total, Style::Money);
-    }
-    const std::pair<int, double> widths[] = {
-        {First, 10}, {Name, 20}, {Maker, 15}, {Unit, 5}, {Remark, 20}};
-    for (const auto& [column, width] : widths)
-        sheet.setColumnWidth(column, width);
-    return sheet.save(path);
+    return SheetFile::write(path, [&](SheetCells& cells) { layOut(title, report, cells); });
 }
 
 } // namespace ReportSheet

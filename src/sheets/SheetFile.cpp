@@ -1,55 +1,56 @@
 #include "sheets/SheetFile.h"
 
-#include "sheets/CsvText.h"
+#include "sheets/ExactNumberCells.h"
+#include "sheets/SheetCells.h"
 
 #include <QFile>
-#include <QFileInfo>
+#include <QSaveFile>
+#include <QTemporaryDir>
 
 using namespace Qt::Literals::StringLiterals;
 
-bool SheetFile::open(const QString& path) {
-    m_book.reset();
-    m_text.clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        m_error = u"无法打开文件："_s + file.errorString();
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    m_name = QFileInfo(path).completeBaseName();
-    if (bytes.startsWith("PK\x03\x04")) {
-        m_book = XlsxBook::open(bytes);
-        if (!m_book) {
-            m_error = u"文件已损坏，或不是Excel工作簿"_s;
-            return false;
-        }
-    } else if (bytes.startsWith("\xD0\xCF\x11\xE0")) {
-        m_error = u"不能读取旧版的.xls文件，请在表格软件中另存为.xlsx或.csv文件后再导入"_s;
-        return false;
-    } else if (bytes.contains('\0') && !bytes.startsWith("\xFF\xFE") &&
-               !bytes.startsWith("\xFE\xFF")) {
-        m_error = u"文件不是表格，也不是文本"_s;
-        return false;
-    } else {
-        m_text = CsvText::decode(bytes);
-    }
-    return true;
+namespace {
+
+QString reason(lxw_error error) {
+    return QString::fromUtf8(lxw_strerror(error));
 }
 
-QStringList SheetFile::sheetNames() const {
-    return m_book ? m_book->sheetNames() : QStringList{m_name};
+} // namespace
+
+QString SheetFile::fileName(const QString& chosen) {
+    if (chosen.endsWith(u".xlsx"_s, Qt::CaseInsensitive))
+        return chosen;
+    if (chosen.endsWith(u".xls"_s, Qt::CaseInsensitive))
+        return chosen + u'x';
+    return chosen + u".xlsx"_s;
 }
 
-bool SheetFile::read(int sheet, SheetRows& rows) {
-    if (!m_book) {
-        rows = CsvText::rows(m_text);
-        return true;
-    }
-    std::optional<SheetRows> read = m_book->rows(sheet);
-    if (!read) {
-        m_error = u"工作表已损坏，无法读取"_s;
-        return false;
-    }
-    rows = std::move(*read);
-    return true;
+QString SheetFile::write(const QString& path, const std::function<void(SheetCells&)>& layOut) {
+    // The library writes only to a named file: it goes to a private folder first and reaches
+    // the chosen name in one rename, so a failure leaves no part of a workbook there.
+    QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return scratch.errorString();
+    const QString draft = scratch.filePath(u"sheet.xlsx"_s);
+    lxw_workbook* book = workbook_new(QFile::encodeName(draft).constData());
+    if (book == nullptr)
+        return u"无法创建工作簿"_s;
+    SheetCells cells(book, workbook_add_worksheet(book, nullptr));
+    layOut(cells);
+    const lxw_error closed = workbook_close(book);
+    if (cells.error() != LXW_NO_ERROR)
+        return reason(cells.error());
+    if (closed != LXW_NO_ERROR)
+        return reason(closed);
+    if (const QString failed = ExactNumberCells::rewrite(draft, cells.exactNumbers());
+        !failed.isEmpty())
+        return failed;
+    QFile written(draft);
+    if (!written.open(QIODevice::ReadOnly))
+        return written.errorString();
+    QSaveFile target(path);
+    if (!target.open(QIODevice::WriteOnly) || target.write(written.readAll()) < 0 ||
+        !target.commit())
+        return target.errorString();
+    return {};
 }

@@ -1,27 +1,21 @@
 #pragma once
 
-#include "sheets/SheetRows.h"
-#include "sheets/XlsxBook.h"
-
 #include <QString>
-#include <QStringList>
 
-#include <optional>
+#include <functional>
 
-// A spreadsheet file to read, told by its content rather than its name: an .xlsx workbook,
-// or delimited text (.csv, .txt). The old binary .xls is refused with a hint how to save it.
-// Failures come back as reasons worded for the user.
-class SheetFile {
-public:
-    bool open(const QString& path);
-    // A workbook's sheets in their order; a text file has one, named after the file.
-    QStringList sheetNames() const;
-    bool read(int sheet, SheetRows& rows);
-    QString errorString() const { return m_error; }
+class SheetCells;
 
-private:
-    std::optional<XlsxBook> m_book;
-    QString m_text;
-    QString m_name;
-    QString m_error;
-};
+// An .xlsx workbook of one sheet. Nothing here asks the user anything: a failure comes back
+// as its reason.
+namespace SheetFile {
+
+// The file a chosen path names: ".xlsx" appended, or the "x" an ".xls" lacks; a path ending
+// with ".xlsx" stays as it is.
+QString fileName(const QString& chosen);
+
+// Writes the workbook whose sheet `layOut` fills, every number with its exact decimal. The
+// file appears whole or not at all. Returns an empty text, or why it was not written.
+QString write(const QString& path, const std::function<void(SheetCells&)>& layOut);
+
+} // namespace SheetFile

@@ -1,6 +1,7 @@
 #include "stock/CountSheet.h"
 
-#include "sheets/WorkbookWriter.h"
+#include "sheets/SheetCells.h"
+#include "sheets/SheetFile.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -9,10 +10,33 @@ namespace {
 
 enum Column { Code, Name, Maker, Unit, BookStock, Counted, Remark };
 
-constexpr int TitleRow = 0;
-constexpr int CaptionRow = 1;
+constexpr lxw_row_t TitleRow = 0;
+constexpr lxw_row_t CaptionRow = 1;
 // Points: room for a count written by hand.
 constexpr double RowHeight = 20;
+
+void layOut(const QList<ListedStock>& products, QDate day, SheetCells& cells) {
+    cells.title(TitleRow, Code, title(day));
+    const QString captions[] = {u"编号\\条码"_s, u"商品名称\\规格"_s, u"厂家"_s, u"单位"_s,
+                                u"帐面库存"_s,   u"实际库存"_s,       u"备注"_s};
+    for (lxw_col_t column = Code; column <= Remark; ++column)
+        cells.text(CaptionRow, column, captions[column]);
+    lxw_row_t row = CaptionRow + 1;
+    for (const ListedStock& product : products) {
+        cells.text(row, Code, product.code);
+        cells.text(row, Name, product.name);
+        cells.text(row, Maker, product.maker);
+        cells.text(row, Unit, product.unit);
+        cells.number(row, BookStock, product.stock);
+        cells.rowHeight(row, RowHeight);
+        ++row;
+    }
+    const std::pair<Column, double> widths[] = {
+        {Code, 16}, {Name, 26}, {Maker, 14}, {Unit, 6}, {BookStock, 9}, {Counted, 9}, {Remark, 16}};
+    for (const auto& [column, width] : widths)
+        cells.columnWidth(column, width);
+    cells.printOnPaper(CaptionRow);
+}
 
 } // namespace
 
@@ -21,30 +45,7 @@ QString title(QDate day) {
 }
 
 QString write(const QString& path, const QList<ListedStock>& products, QDate day) {
-    using Style = WorkbookWriter::Style;
-    WorkbookWriter sheet;
-    sheet.styleRow(TitleRow, 21, Style::Title);
-    sheet.text(TitleRow, Code, title(day), Style::Title);
-    const QString captions[] = {u"编号\\条码"_s, u"商品名称\\规格"_s, u"厂家"_s, u"单位"_s,
-                                u"帐面库存"_s,   u"实际库存"_s,       u"备注"_s};
-    for (int column = Code; column <= Remark; ++column)
-        sheet.text(CaptionRow, column, captions[column]);
-    int row = CaptionRow + 1;
-    for (const ListedStock& product : products) {
-        sheet.text(row, Code, product.code);
-        sheet.text(row, Name, product.name);
-        sheet.text(row, Maker, product.maker);
-        sheet.text(row, Unit, product.unit);
-        sheet.number(row, BookStock, product.stock);
-        sheet.styleRow(row, RowHeight, WorkbookWriter::Style::Plain);
-        ++row;
-    }
-    const std::pair<int, double> widths[] = {{Code, 16},     {Name, 26},   {Maker, 14}, {Unit, 6},
-                                             {BookStock, 9}, {Counted, 9}, {Remark, 16}};
-    for (const auto& [column, width] : widths)
-        sheet.setColumnWidth(column, width);
-    sheet.setUpPrinting(CaptionRow);
-    return sheet.save(path);
+    return SheetFile::write(path, [&](SheetCells& cells) { layOut(products, day, cells); });
 }
 
 } // namespace CountSheet

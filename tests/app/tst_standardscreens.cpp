@@ -1,5 +1,7 @@
+#include "checkout/ReceiptRouteBook.h"
 #include "checkout/gui/SalesScreen.h"
 #include "data/Schema.h"
+#include "support/EscPosReader.h"
 #include "support/GuiTestMain.h"
 #include "support/MainWindowFixture.h"
 #include "ui/grid/RecordGrid.h"
@@ -19,6 +21,7 @@ private Q_SLOTS:
     void salesScreenOpensAndPrintsItsReceipt_data();
     void salesScreenOpensAndPrintsItsReceipt();
     void productScreenOpensFromTheMenu();
+    void cashUpPrintsOnTheTill();
     void screenOpensAnother_data();
     void screenOpensAnother();
     void exitKeepsTheBarcodeMode_data();
@@ -56,6 +59,21 @@ void TestStandardScreens::productScreenOpensFromTheMenu() {
     QMdiSubWindow* products = window.screenWindow(Screen::Products);
     QVERIFY(products);
     QCOMPARE(products->widget()->windowTitle(), u"商品名称维护"_s);
+}
+
+void TestStandardScreens::cashUpPrintsOnTheTill() {
+    MainWindowFixture f(standardScreens(), MainWindowFixture::Hidden);
+    ReceiptRouteBook(f.shop.db()).write({ReceiptRoute::Mode::EscPos, u"127.0.0.1"_s, 80, true});
+    f.show();
+    QTest::keyClick(&f.window, Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(f.outcome(), u"日结"_s);
+    QTest::mouseClick(f.screen(Screen::CashUp)->findChild<QAbstractButton*>(u"printButton"_s),
+                      Qt::LeftButton);
+    QCOMPARE(f.platform.rawJobs.size(), 1);
+    QCOMPARE(f.platform.rawJobs[0].target.address, u"127.0.0.1"_s);
+    const QStringList printed = EscPosReader::read(f.platform.rawJobs[0].bytes);
+    QVERIFY(printed.contains(u"日结"_s));
+    QCOMPARE(printed.last(), u"{cut partial}"_s); // a cash-up opens no drawer
 }
 
 void TestStandardScreens::screenOpensAnother_data() {

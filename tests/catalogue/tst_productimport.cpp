@@ -5,7 +5,7 @@
 #include "catalogue/import/ProductImport.h"
 #include "data/Database.h"
 #include "data/Refusal.h"
-#include "sheets/SheetFile.h"
+#include "sheets/SheetSource.h"
 #include "support/TempShop.h"
 
 #include <QTemporaryDir>
@@ -249,7 +249,7 @@ void TestProductImport::roundTripChangesNothing() {
     QTemporaryDir folder;
     const QString path = folder.filePath(u"商品.xlsx"_s);
     QCOMPARE(ProductSheet::write(path, ProductBook(shop.db()).all()), QString());
-    SheetFile file;
+    SheetSource file;
     SheetRows rows;
     QVERIFY(file.open(path) && file.read(0, rows));
     const std::optional<qsizetype> header = ColumnMapping::headerRow(rows);
@@ -269,7 +269,7 @@ void TestProductImport::spreadsheetProgramsFileIsFoundByPinyin() {
     TempShop shop;
     ProductCatalogue catalogue(shop.db());
     QVERIFY(catalogue.pickList(u"ltsc").isEmpty());
-    SheetFile file;
+    SheetSource file;
     SheetRows rows;
     QVERIFY(file.open(QStringLiteral(SAMPLES_DIR "/supplier-libreoffice.xlsx")) &&
             file.read(0, rows));

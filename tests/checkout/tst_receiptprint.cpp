@@ -1,8 +1,12 @@
+#include "checkout/CashUpDay.h"
+#include "checkout/ReceiptRouteBook.h"
 #include "checkout/ReceiptSale.h"
 #include "checkout/gui/ReceiptPrinter.h"
+#include "checkout/gui/TillPrinter.h"
 #include "data/SettingsRow.h"
 #include "support/FakePlatform.h"
 #include "support/GuiTestMain.h"
+#include "support/TempShop.h"
 
 #include <QFile>
 #include <QProcess>
@@ -73,6 +77,8 @@ private Q_SLOTS:
     void receiptPrinterIsChosenByExactName();
     void withoutAPrinterTheReceiptIsKeptAsPdf_data();
     void withoutAPrinterTheReceiptIsKeptAsPdf();
+    void cashUpTakesTheRoutesPaperWidth_data();
+    void cashUpTakesTheRoutesPaperWidth();
 
 private:
     QTemporaryDir m_folder;
@@ -198,6 +204,37 @@ void TestReceiptPrint::withoutAPrinterTheReceiptIsKeptAsPdf() {
     QCOMPARE(QDir(dataFolder + u"/小票"_s).count(), 3); // ".", ".." and the receipt
     QCOMPARE(platform.openedPrinters, installed);
     QVERIFY(platform.messages.isEmpty());
+}
+
+void TestReceiptPrint::cashUpTakesTheRoutesPaperWidth_data() {
+    QTest::addColumn<int>("paperWidth");
+    QTest::newRow("58 mm") << 58;
+    QTest::newRow("80 mm") << 80;
+}
+
+void TestReceiptPrint::cashUpTakesTheRoutesPaperWidth() {
+    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QFETCH(int, paperWidth);
+    TempShop shop;
+    ReceiptRouteBook(shop.db()).write({ReceiptRoute::Mode::Driver, {}, paperWidth, false});
+    FakePlatform platform;
+    platform.printers = {u"小票打印机"_s};
+    platform.printerOutput = m_folder.filePath(u"cashup.pdf"_s);
+    TillPrinter(platform, shop.db(), m_folder.path(), nullptr)
+        .printCashUp(CashUpDay::asRead(), Decimal::fromInt(500), shopSettings());
+
+    QList<Word> words;
+    const QSizeF page = readWords(platform.printerOutput, words);
+    // The PDF's page is whole points: 58 mm comes out 164 pt.
+    QVERIFY2(qAbs(page.width() - paperWidth) < 0.2, qPrintable(QString::number(page.width())));
+    const auto label = std::ranges::find(words, u"应有现金"_s, &Word::text);
+    const auto value = std::ranges::find(words, u"634.20"_s, &Word::text);
+    QVERIFY(label != words.end() && value != words.end());
+    QVERIFY2(qAbs(label->box.left() - 5) < 0.5, qPrintable(QString::number(label->box.left())));
+    QVERIFY2(qAbs(value->box.right() - (paperWidth - 5)) < 0.5,
+             qPrintable(QString::number(value->box.right())));
+    QVERIFY(qAbs(value->box.top() - label->box.top()) < 0.5);
 }
 
 GUI_TEST_MAIN(TestReceiptPrint)

@@ -1,6 +1,7 @@
 #include "sheets/CsvText.h"
+#include "sheets/SheetCells.h"
 #include "sheets/SheetFile.h"
-#include "sheets/WorkbookWriter.h"
+#include "sheets/SheetSource.h"
 #include "sheets/XlsxValue.h"
 
 #include <xlsxwriter.h>
@@ -29,13 +30,13 @@ QByteArray encoded(const char* encoding, const QString& text) {
 
 // A workbook as this program's own writer makes one: shared strings, exact numbers, a date.
 void writeWithOurWriter(const QString& path) {
-    WorkbookWriter sheet;
-    sheet.text(0, 0, u"0012"_s);
-    sheet.number(0, 1, Decimal::fromInt(6901234567892));
-    sheet.number(0, 2, Decimal::fromUnits(767400), WorkbookWriter::Style::Money);
-    sheet.date(0, 3, QDate(2017, 3, 13));
-    sheet.text(2, 1, u"_x0041_"_s);
-    QVERIFY(sheet.save(path).isEmpty());
+    QVERIFY(SheetFile::write(path, [](SheetCells& cells) {
+                cells.text(0, 0, u"0012"_s);
+                cells.number(0, 1, Decimal::fromInt(6901234567892));
+                cells.money(0, 2, Decimal::fromUnits(767400));
+                cells.date(0, 3, QDate(2017, 3, 13));
+                cells.text(2, 1, u"_x0041_"_s);
+            }).isEmpty());
 }
 
 // Strings written inline in each cell, as the library's streaming mode (and other writers) do.
@@ -103,7 +104,7 @@ void TestSheets::workbookCells() {
         writeInline(path);
     else
         path = QStringLiteral(SAMPLES_DIR) + u'/' + source;
-    SheetFile file;
+    SheetSource file;
     QVERIFY2(file.open(path), qPrintable(file.errorString()));
     QCOMPARE(file.sheetNames(), names);
     SheetRows read;
@@ -202,7 +203,7 @@ void TestSheets::refusedFiles() {
     QVERIFY(written.open(QIODevice::WriteOnly));
     written.write(bytes);
     written.close();
-    SheetFile file;
+    SheetSource file;
     QVERIFY(!file.open(written.fileName()));
     QVERIFY2(file.errorString().contains(reason), qPrintable(file.errorString()));
 }
@@ -220,7 +221,7 @@ void TestSheets::fileName_data() {
 void TestSheets::fileName() {
     QFETCH(QString, chosen);
     QFETCH(QString, file);
-    QCOMPARE(WorkbookWriter::fileName(chosen), file);
+    QCOMPARE(SheetFile::fileName(chosen), file);
 }
 
 QTEST_GUILESS_MAIN(TestSheets)

@@ -1,4 +1,4 @@
-#include "sheets/SheetFile.h"
+#include "sheets/SheetSource.h"
 #include "stock/CountSheet.h"
 
 #include <QTemporaryDir>
@@ -19,7 +19,7 @@ void TestCountSheet::sheetHasTheListAndRoomForCounts() {
         {u"1"_s, u"0012"_s, u"中华\\硬盒"_s, u"上海制烟厂"_s, u"包"_s, Decimal::read(u"12.5")},
         {u"2"_s, u"A2"_s, u"白沙"_s, {}, u"条"_s, Decimal::fromInt(-3)}};
     QCOMPARE(CountSheet::write(path, listed, QDate(2017, 3, 13)), QString());
-    SheetFile file;
+    SheetSource file;
     SheetRows rows;
     QVERIFY(file.open(path) && file.read(0, rows));
     QStringList lines;

@@ -2,7 +2,7 @@
 
 #include "catalogue/gui/ImportPreview.h"
 #include "catalogue/import/ColumnMapping.h"
-#include "sheets/SheetFile.h"
+#include "sheets/SheetSource.h"
 
 #include <QList>
 #include <QWidget>
@@ -46,7 +46,7 @@ private:
 
     Database& m_database;
     Platform& m_platform;
-    SheetFile m_file;
+    SheetSource m_file;
     std::optional<qsizetype> m_header;
     ColumnMapping m_mapping;
     ImportPreview m_preview;

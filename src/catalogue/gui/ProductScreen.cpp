@@ -8,7 +8,7 @@
 #include "data/DbError.h"
 #include "data/Decimal.h"
 #include "data/Refusal.h"
-#include "sheets/WorkbookWriter.h"
+#include "sheets/SheetFile.h"
 #include "ui/EntryField.h"
 #include "ui/Placed.h"
 #include "ui/Twips.h"
@@ -267,7 +267,7 @@ void ProductScreen::exportListed() {
         m_platform.saveFileName(this, u"另存为"_s, u"Excel文件 (*.xlsx)"_s).trimmed();
     if (chosen.isEmpty())
         return;
-    const QString failure = ProductSheet::write(WorkbookWriter::fileName(chosen), m_list.rows);
+    const QString failure = ProductSheet::write(SheetFile::fileName(chosen), m_list.rows);
     if (failure.isEmpty())
         m_platform.inform(this, u"文件导出成功！"_s);
     else

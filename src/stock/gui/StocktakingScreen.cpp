@@ -6,7 +6,7 @@
 #include "data/DbError.h"
 #include "data/Decimal.h"
 #include "data/Refusal.h"
-#include "sheets/WorkbookWriter.h"
+#include "sheets/SheetFile.h"
 #include "stock/CountSheet.h"
 #include "ui/EntryField.h"
 #include "ui/Placed.h"
@@ -210,8 +210,8 @@ void StocktakingScreen::exportSheet() {
         m_platform.saveFileName(this, u"另存为"_s, u"Excel文件 (*.xlsx)"_s).trimmed();
     if (chosen.isEmpty())
         return;
-    const QString failure = CountSheet::write(WorkbookWriter::fileName(chosen), m_list.products(),
-                                              m_platform.now().date());
+    const QString failure =
+        CountSheet::write(SheetFile::fileName(chosen), m_list.products(), m_platform.now().date());
     if (failure.isEmpty())
         m_platform.inform(this, u"文件导出成功！"_s);
     else
