@@ -11,6 +11,7 @@ namespace XlsxValue {
 namespace {
 
 constexpr qsizetype SignificantDigits = 15;
+constexpr int LargestExponent = 30;
 
 // Adds one to the last digit, carrying; true when the carry runs out of the front ("999").
 bool roundUp(QString& digits) {
@@ -52,7 +53,8 @@ QString plainNumber(QStringView stored) {
         const int exponent = (text[at] == u'e' || text[at] == u'E')
                                  ? text.sliced(at + 1).toString().toInt(&valid)
                                  : 0;
-        if (!valid)
+        // Past this no cell of a shop holds anything but noise, and the digits would not fit.
+        if (!valid || std::abs(exponent) > LargestExponent)
             return stored.toString();
         point += exponent;
     }

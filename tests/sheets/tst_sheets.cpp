@@ -125,6 +125,8 @@ void TestSheets::plainNumber_data() {
     QTest::newRow("trailing zeros of a whole number stay") << u"1E+3"_s << u"1000"_s;
     QTest::newRow("zero") << u"0"_s << u"0"_s;
     QTest::newRow("no number") << u"#N/A"_s << u"#N/A"_s;
+    QTest::newRow("an exponent no shop needs, kept as written")
+        << u"1E+999999999"_s << u"1E+999999999"_s;
 }
 
 void TestSheets::plainNumber() {
