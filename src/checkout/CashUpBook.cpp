@@ -1,5 +1,6 @@
 #include "checkout/CashUpBook.h"
 
+#include "checkout/PaymentMethod.h"
 #include "data/Database.h"
 #include "data/ReadSnapshot.h"
 #include "data/SqlDialect.h"
@@ -9,12 +10,9 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// A method the till does not offer (written by a later version, say) counts as the last one.
+// The method's place among the cash-up's rows, which follow the till's order of methods.
 qsizetype methodIndex(const QString& stored) {
-    if (stored.isEmpty())
-        return 0;
-    const qsizetype index = CashUpBook::PaymentMethods.indexOf(stored);
-    return index >= 0 ? index : CashUpBook::PaymentMethods.size() - 1;
+    return qsizetype(Payment::fromStored(stored));
 }
 
 // One stored sale as its lines add up.
@@ -32,8 +30,8 @@ CashUp CashUpBook::read(QDate from, QDate to) {
     CashUp cashUp;
     cashUp.from = from;
     cashUp.to = to;
-    for (const QString& method : PaymentMethods)
-        cashUp.payments.append({method, {}});
+    for (const PaymentMethod method : Payment::Methods)
+        cashUp.payments.append({Payment::text(method), {}});
     const ReadSnapshot snapshot(m_database);
     readSales(cashUp);
     readStock(cashUp);

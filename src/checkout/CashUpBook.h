@@ -2,8 +2,6 @@
 
 #include "checkout/CashUp.h"
 
-#include <QStringList>
-
 class Database;
 
 // Reads the cash-up of a range of days, both days included, from the stored sales and their
@@ -11,11 +9,6 @@ class Database;
 // view of the file. Failures throw DbError.
 class CashUpBook {
 public:
-    // How a sale can be paid, the till's default first; no stored method means the first.
-    static inline const QStringList PaymentMethods = {
-        QStringLiteral("现金"), QStringLiteral("微信"), QStringLiteral("支付宝"),
-        QStringLiteral("银行卡"), QStringLiteral("其他")};
-
     explicit CashUpBook(Database& database)
         : m_database(database) {}
 

@@ -27,6 +27,7 @@ EscPosReceipt::EscPosReceipt(const SettingsRow& settings, const ReceiptSale& sal
     m_out.rule();
     pair(u"合计金额："_s + sale.total, u"优惠："_s + sale.discountGiven);
     pair(u"实收："_s + ReceiptMoney::moneyOrAsTyped(sale.received), u"找零："_s + sale.change);
+    m_out.line(PrinterText::encode(u"付款："_s + sale.payment));
     m_out.rule();
     // An empty footer keeps its line when a later one is printed, as on the page.
     const QString footers[] = {settings.footer1, settings.footer2, settings.footer3};

@@ -55,6 +55,8 @@ ReceiptLayout::ReceiptLayout(const SettingsRow& settings, const ReceiptSale& sal
     addText(Left, y, u"实收："_s + ReceiptMoney::moneyOrAsTyped(sale.received));
     addText(53, y, u"找零："_s + sale.change);
     y += LineStep;
+    addText(Left, y, u"付款："_s + sale.payment);
+    y += LineStep;
     addRule(y);
 
     y += 1;

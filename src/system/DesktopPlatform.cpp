@@ -3,6 +3,7 @@
 #include "system/CupsPrintJob.h"
 #include "system/NetworkPrintJob.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
@@ -33,6 +34,23 @@ void DesktopPlatform::warn(QWidget* parent, const QString& text) {
 bool DesktopPlatform::askYesNo(QWidget* parent, const QString& text) {
     return QMessageBox::warning(parent, Title, text, QMessageBox::Yes | QMessageBox::No,
                                 QMessageBox::No) == QMessageBox::Yes;
+}
+
+Platform::Answer DesktopPlatform::askYesNoCancel(QWidget* parent, const QString& text) {
+    switch (QMessageBox::warning(parent, Title, text,
+                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                 QMessageBox::Yes)) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+void DesktopPlatform::beep() {
+    QApplication::beep();
 }
 
 QString DesktopPlatform::driveDRoot() const {

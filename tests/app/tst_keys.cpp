@@ -87,6 +87,8 @@ void TestKeys::screenKeysWinOverTheFocusedControl() {
     QFETCH(QString, focusAfter);
     Till till;
     const QString saleNumber = till.find<QLabel>(u"saleNumber"_s)->text();
+    QTest::keyClicks(till.find(u"Text1"_s), u"zh"_s);
+    QTest::keyClick(till.find(u"Text1"_s), Qt::Key_Return);
     QLineEdit* box = till.find(focus);
     box->setFocus();
 

@@ -18,6 +18,12 @@ bool FakePlatform::askYesNo(QWidget*, const QString& text) {
     return answers.isEmpty() ? true : answers.takeFirst();
 }
 
+Platform::Answer FakePlatform::askYesNoCancel(QWidget*, const QString& text) {
+    messages.append(text);
+    questions.append(text);
+    return choices.isEmpty() ? Answer::Yes : choices.takeFirst();
+}
+
 QString FakePlatform::saveFileName(QWidget*, const QString&, const QString&) {
     return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
 }

@@ -12,6 +12,8 @@ public:
     void inform(QWidget* parent, const QString& text) override;
     void warn(QWidget* parent, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& text) override;
+    Answer askYesNoCancel(QWidget* parent, const QString& text) override;
+    void beep() override { ++beeps; }
     QString driveDRoot() const override { return dRoot; }
     QString driveCRoot() const override { return cRoot; }
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
@@ -43,12 +45,14 @@ public:
     std::function<void(const RawPrinterTarget&, const QByteArray&, RawDone)> rawPrinter;
 
     QList<bool> answers;     // next answers of askYesNo; Yes when empty
+    QList<Answer> choices;   // next answers of askYesNoCancel; Yes when empty
     QStringList saveAnswers; // next answers of saveFileName; cancel when empty
     QStringList openAnswers; // next answers of openFileName; cancel when empty
 
     QStringList messages;  // every text shown: information, warnings and questions alike
     QStringList warnings;  // the texts of the warnings only
     QStringList questions; // the texts of the questions only
+    int beeps = 0;
     QList<QUrl> openedUrls;
     bool browser = true;        // whether a browser takes the pages opened
     QStringList openedPrinters; // device names asked for, opened or not
