@@ -128,6 +128,7 @@ void MainWindow::buildMenus() {
     add(work, u"进货入库"_s, Qt::CTRL | Qt::Key_H, [this] { openStockScreen(StockIn); });
     add(work, u"退货出库"_s, Qt::CTRL | Qt::Key_I, [this] { openStockScreen(StockOut); });
     add(work, u"库存盘点"_s, Qt::CTRL | Qt::Key_J, [this] { openScreen(Screen::Stocktaking); });
+    add(work, u"商品导入"_s, Qt::CTRL | Qt::Key_L, [this] { openScreen(Screen::ProductImport); });
     work->addSeparator();
     add(work, u"打开钱箱"_s, Qt::CTRL | Qt::Key_O,
         [this] { m_till->openDrawer(m_settings.currentSettings()); });

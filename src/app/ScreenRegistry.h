@@ -14,6 +14,7 @@ struct AppContext;
 enum class Screen {
     Sales,
     Products,
+    ProductImport,
     Stock,
     Stocktaking,
     StocktakingRecords,

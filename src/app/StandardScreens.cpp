@@ -2,6 +2,7 @@
 
 #include "base/AppContext.h"
 #include "base/SettingsSource.h"
+#include "catalogue/gui/ProductImportScreen.h"
 #include "catalogue/gui/ProductScreen.h"
 #include "checkout/gui/SalesScreen.h"
 #include "checkout/gui/TillPrinter.h"
@@ -46,7 +47,15 @@ ScreenRegistry standardScreens() {
     // Each working screen joins here with one assignment of its factory to its Screen key.
     screens[Screen::Sales] = makeSalesScreen;
     screens[Screen::Products] = [](const ScreenSetup& setup) -> QWidget* {
-        return new ProductScreen(setup.context);
+        auto* screen = new ProductScreen(setup.context);
+        QObject::connect(screen, &ProductScreen::importWanted, screen, [open = setup.openScreen] {
+            if (open)
+                open(Screen::ProductImport);
+        });
+        return screen;
+    };
+    screens[Screen::ProductImport] = [](const ScreenSetup& setup) -> QWidget* {
+        return new ProductImportScreen(setup.context);
     };
     screens[Screen::Report] = [](const ScreenSetup& setup) -> QWidget* {
         return new ReportScreen(setup.context);

@@ -39,8 +39,9 @@ public:
     virtual QString driveDRoot() const = 0;
     virtual QString driveCRoot() const = 0;
 
-    // The system's save-file dialog; an empty text when the user cancels.
+    // The system's save-file and open-file dialogs; an empty text when the user cancels.
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
 
     // Installed printers by device name, in the order the system lists them.
     virtual QStringList printerNames() const = 0;

@@ -3,8 +3,8 @@
 #include "checkout/CashUpFigures.h"
 #include "data/DateText.h"
 #include "reports/ReportSheet.h"
-#include "reports/SheetCells.h"
-#include "reports/SheetFile.h"
+#include "sheets/SheetCells.h"
+#include "sheets/SheetFile.h"
 
 using namespace Qt::Literals::StringLiterals;
 

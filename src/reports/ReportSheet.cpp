@@ -2,8 +2,8 @@
 
 #include "data/DateText.h"
 #include "reports/ReportColumns.h"
-#include "reports/SheetCells.h"
-#include "reports/SheetFile.h"
+#include "sheets/SheetCells.h"
+#include "sheets/SheetFile.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -57,14 +57,6 @@ void layOut(const QString& title, const Report& report, SheetCells& cells) {
 }
 
 } // namespace
-
-QString fileName(const QString& chosen) {
-    if (chosen.endsWith(u".xlsx"_s, Qt::CaseInsensitive))
-        return chosen;
-    if (chosen.endsWith(u".xls"_s, Qt::CaseInsensitive))
-        return chosen + u'x';
-    return chosen + u".xlsx"_s;
-}
 
 QString title(const QString& category, const QString& from, const QString& to) {
     return category + u"报表（"_s + dotted(from) + u'-' + dotted(to) + u'）';

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
 #include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
@@ -71,6 +72,13 @@ QString DesktopPlatform::driveCRoot() const {
 QString DesktopPlatform::saveFileName(QWidget* parent, const QString& title,
                                       const QString& filter) {
     return QFileDialog::getSaveFileName(parent, title, QString(), filter);
+}
+
+QString DesktopPlatform::openFileName(QWidget* parent, const QString& title,
+                                      const QString& filter) {
+    // Lists from suppliers and old programs are saved among the user's documents.
+    return QFileDialog::getOpenFileName(
+        parent, title, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), filter);
 }
 
 QStringList DesktopPlatform::printerNames() const {

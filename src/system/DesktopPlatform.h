@@ -17,6 +17,7 @@ public:
     QString driveDRoot() const override;
     QString driveCRoot() const override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
     QStringList printerNames() const override;
     QString defaultPrinterName() const override;
     std::unique_ptr<QPrinter> openPrinter(const QString& deviceName) override;

@@ -28,6 +28,10 @@ QString FakePlatform::saveFileName(QWidget*, const QString&, const QString&) {
     return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
 }
 
+QString FakePlatform::openFileName(QWidget*, const QString&, const QString&) {
+    return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
+}
+
 std::unique_ptr<QPrinter> FakePlatform::openPrinter(const QString& deviceName) {
     openedPrinters.append(deviceName);
     if (printerOutput.isEmpty())

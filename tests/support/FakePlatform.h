@@ -17,6 +17,7 @@ public:
     QString driveDRoot() const override { return dRoot; }
     QString driveCRoot() const override { return cRoot; }
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
     QStringList printerNames() const override { return printers; }
     QString defaultPrinterName() const override { return defaultPrinter; }
     std::unique_ptr<QPrinter> openPrinter(const QString& deviceName) override;
@@ -46,6 +47,7 @@ public:
     QList<bool> answers;     // next answers of askYesNo; Yes when empty
     QList<Answer> choices;   // next answers of askYesNoCancel; Yes when empty
     QStringList saveAnswers; // next answers of saveFileName; cancel when empty
+    QStringList openAnswers; // next answers of openFileName; cancel when empty
 
     QStringList messages;  // every text shown: information, warnings and questions alike
     QStringList warnings;  // the texts of the warnings only

@@ -7,8 +7,8 @@
 #include "data/DateText.h"
 #include "data/DbError.h"
 #include "reports/CashUpSheet.h"
-#include "reports/ReportSheet.h"
 #include "reports/gui/CashUpFiguresView.h"
+#include "sheets/SheetFile.h"
 #include "ui/DateRangeBar.h"
 #include "ui/EntryField.h"
 #include "ui/Placed.h"
@@ -142,7 +142,7 @@ void CashUpScreen::exportSheet() {
         return;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const QString failure =
-        CashUpSheet::write(ReportSheet::fileName(chosen), m_cashUp, openingFloat());
+        CashUpSheet::write(SheetFile::fileName(chosen), m_cashUp, openingFloat());
     QApplication::restoreOverrideCursor();
     if (failure.isEmpty())
         m_platform.inform(this, u"文件导出成功！"_s);

@@ -1,4 +1,4 @@
-#include "reports/SheetCells.h"
+#include "sheets/SheetCells.h"
 
 #include <QRegularExpression>
 
@@ -58,6 +58,17 @@ void SheetCells::date(lxw_row_t row, lxw_col_t column, const std::optional<QDate
 
 void SheetCells::columnWidth(lxw_col_t column, double width) {
     check(worksheet_set_column(m_sheet, column, column, width, nullptr));
+}
+
+void SheetCells::rowHeight(lxw_row_t row, double height) {
+    check(worksheet_set_row(m_sheet, row, height, nullptr));
+}
+
+void SheetCells::printOnPaper(lxw_row_t headerRow) {
+    worksheet_set_paper(m_sheet, 9);
+    worksheet_gridlines(m_sheet, LXW_SHOW_PRINT_GRIDLINES);
+    worksheet_fit_to_pages(m_sheet, 1, 0);
+    check(worksheet_repeat_rows(m_sheet, 0, headerRow));
 }
 
 void SheetCells::check(lxw_error error) {

@@ -1,7 +1,7 @@
-#include "reports/SheetFile.h"
+#include "sheets/SheetFile.h"
 
-#include "reports/ExactNumberCells.h"
-#include "reports/SheetCells.h"
+#include "sheets/ExactNumberCells.h"
+#include "sheets/SheetCells.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -16,6 +16,14 @@ QString reason(lxw_error error) {
 }
 
 } // namespace
+
+QString SheetFile::fileName(const QString& chosen) {
+    if (chosen.endsWith(u".xlsx"_s, Qt::CaseInsensitive))
+        return chosen;
+    if (chosen.endsWith(u".xls"_s, Qt::CaseInsensitive))
+        return chosen + u'x';
+    return chosen + u".xlsx"_s;
+}
 
 QString SheetFile::write(const QString& path, const std::function<void(SheetCells&)>& layOut) {
     // The library writes only to a named file: it goes to a private folder first and reaches

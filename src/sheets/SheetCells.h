@@ -1,7 +1,7 @@
 #pragma once
 
 #include "data/Decimal.h"
-#include "reports/ExactNumberCells.h"
+#include "sheets/ExactNumberCells.h"
 
 #include <xlsxwriter.h>
 
@@ -24,6 +24,9 @@ public:
     void money(lxw_row_t row, lxw_col_t column, const std::optional<Decimal>& value);
     void date(lxw_row_t row, lxw_col_t column, const std::optional<QDate>& value);
     void columnWidth(lxw_col_t column, double width); // in characters
+    void rowHeight(lxw_row_t row, double height);     // in points
+    // On paper: A4, grid lines drawn, one page wide, the rows up to headerRow on every page.
+    void printOnPaper(lxw_row_t headerRow);
 
     void check(lxw_error error);
     lxw_error error() const { return m_error; }
