@@ -80,7 +80,7 @@ int runSession(bool todaysWay, const QString& path, const QString& backups) {
         sale.date = Today;
         sale.number = *book.nextSaleNumber(Today);
         sale.receive(u"100"_s);
-        book.save(sale);
+        book.save(sale, QDateTime(Today, QTime(10, 0)));
         // What the main window does at the next quiet moment after a save.
         if (!todaysWay)
             db.checkpoint();

@@ -103,6 +103,7 @@ QWidget* MainWindow::buildToolStrip() {
         {u"操作帮助", u"help", [this] { openHelp(HelpManual::Page::Manual); }},
         {u"视频教程", u"video", [this] { openHelp(HelpManual::Page::Tutorial); }},
         {u"联系作者", u"contact", [this] { openScreen(Screen::About); }},
+        {u"日结", u"cashup", [this] { openScreen(Screen::CashUp); }},
         {u"备份恢复", u"backup", [this] { openScreen(Screen::Backup); }},
     };
     auto* strip = new QWidget;
@@ -142,6 +143,7 @@ void MainWindow::buildMenus() {
     add(work, u"进货入库"_s, Qt::CTRL | Qt::Key_H, [this] { openStockScreen(StockIn); });
     add(work, u"退货出库"_s, Qt::CTRL | Qt::Key_I, [this] { openStockScreen(StockOut); });
     add(work, u"库存盘点"_s, Qt::CTRL | Qt::Key_J, [this] { openScreen(Screen::Stocktaking); });
+    add(work, u"商品导入"_s, Qt::CTRL | Qt::Key_L, [this] { openScreen(Screen::ProductImport); });
     work->addSeparator();
     add(work, u"打开钱箱"_s, Qt::CTRL | Qt::Key_O,
         [this] { m_till->openDrawer(m_settings.currentSettings()); });
@@ -150,6 +152,7 @@ void MainWindow::buildMenus() {
     add(reports, u"统计报表"_s, Qt::CTRL | Qt::Key_K, [this] { openScreen(Screen::Report); });
     add(reports, u"库存盘点记录"_s, Qt::CTRL | Qt::Key_Z,
         [this] { openScreen(Screen::StocktakingRecords); });
+    add(reports, u"日结"_s, Qt::CTRL | Qt::Key_D, [this] { openScreen(Screen::CashUp); });
 
     QMenu* help = menuBar()->addMenu(u"帮助(&H)"_s);
     add(help, u"操作帮助"_s, Qt::CTRL | Qt::Key_M, [this] { openHelp(HelpManual::Page::Manual); });
@@ -262,6 +265,8 @@ QString MainWindow::backupFolder() const {
 void MainWindow::restoreFrom(const QString& copy, const QString& written) {
     if (!closeScreens())
         return;
+    // The closed screens' statements go with them now, so that the connection can close.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     m_settings.unload();
     m_checkpoint.reset();
     Platform& platform = m_context.platform;

@@ -14,10 +14,12 @@ struct AppContext;
 enum class Screen {
     Sales,
     Products,
+    ProductImport,
     Stock,
     Stocktaking,
     StocktakingRecords,
     Report,
+    CashUp,
     About,
     Backup
 };

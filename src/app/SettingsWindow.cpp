@@ -40,7 +40,8 @@ ReceiptSale testSale(QDate today) {
             u"1.00"_s,
             u"0.00"_s,
             u"1"_s,
-            u"0.00"_s};
+            u"0.00"_s,
+            u"现金"_s};
 }
 
 } // namespace

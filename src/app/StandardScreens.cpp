@@ -2,9 +2,11 @@
 
 #include "base/AppContext.h"
 #include "base/SettingsSource.h"
+#include "catalogue/gui/ProductImportScreen.h"
 #include "catalogue/gui/ProductScreen.h"
 #include "checkout/gui/SalesScreen.h"
 #include "checkout/gui/TillPrinter.h"
+#include "reports/gui/CashUpScreen.h"
 #include "reports/gui/ReportScreen.h"
 #include "stock/gui/StockScreen.h"
 #include "stock/gui/StocktakingRecordsScreen.h"
@@ -27,6 +29,17 @@ QWidget* makeSalesScreen(const ScreenSetup& setup) {
     return screen;
 }
 
+QWidget* makeCashUpScreen(const ScreenSetup& setup) {
+    auto* screen = new CashUpScreen(setup.context);
+    TillPrinter& till = setup.till;
+    SettingsSource& settings = setup.settings;
+    QObject::connect(screen, &CashUpScreen::printRequested, &till,
+                     [&till, &settings](const CashUp& cashUp, Decimal openingFloat) {
+                         till.printCashUp(cashUp, openingFloat, settings.currentSettings());
+                     });
+    return screen;
+}
+
 } // namespace
 
 ScreenRegistry standardScreens() {
@@ -34,11 +47,20 @@ ScreenRegistry standardScreens() {
     // Each working screen joins here with one assignment of its factory to its Screen key.
     screens[Screen::Sales] = makeSalesScreen;
     screens[Screen::Products] = [](const ScreenSetup& setup) -> QWidget* {
-        return new ProductScreen(setup.context);
+        auto* screen = new ProductScreen(setup.context);
+        QObject::connect(screen, &ProductScreen::importWanted, screen, [open = setup.openScreen] {
+            if (open)
+                open(Screen::ProductImport);
+        });
+        return screen;
+    };
+    screens[Screen::ProductImport] = [](const ScreenSetup& setup) -> QWidget* {
+        return new ProductImportScreen(setup.context);
     };
     screens[Screen::Report] = [](const ScreenSetup& setup) -> QWidget* {
         return new ReportScreen(setup.context);
     };
+    screens[Screen::CashUp] = makeCashUpScreen;
     screens[Screen::Stocktaking] = [](const ScreenSetup& setup) -> QWidget* {
         return new StocktakingScreen(setup.context, [open = setup.openScreen] {
             if (open)

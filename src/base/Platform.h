@@ -21,19 +21,27 @@ public:
 
     virtual QDateTime now() const = 0;
 
-    // Message boxes titled "提示": information with OK, a warning with OK, and a question
-    // with Yes and No and the warning icon (true for Yes).
+    enum class Answer { Yes, No, Cancel };
+
+    // Message boxes titled "提示": information with OK, a warning with OK, a question with Yes
+    // and No and the warning icon (true for Yes), and one with Yes (the default), No and
+    // Cancel and the warning icon, where Esc and the close box answer Cancel.
     virtual void inform(QWidget* parent, const QString& text) = 0;
     virtual void warn(QWidget* parent, const QString& text) = 0;
     virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
+    virtual Answer askYesNoCancel(QWidget* parent, const QString& text) = 0;
+
+    // One short beep: something typed or scanned was not taken.
+    virtual void beep() = 0;
 
     // Roots of the two drives the data folder may live on. An empty D root means the
     // system has no such drive.
     virtual QString driveDRoot() const = 0;
     virtual QString driveCRoot() const = 0;
 
-    // The system's save-file dialog; an empty text when the user cancels.
+    // The system's save-file and open-file dialogs; an empty text when the user cancels.
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
     // The system's folder dialog; an empty text when the user cancels.
     virtual QString folderName(QWidget* parent, const QString& title) = 0;
 

@@ -27,7 +27,14 @@ void refuseOverflow(Decimal purchasePrice, Decimal salePrice) {
 } // namespace
 
 ProductBook::ProductBook(Database& database)
-    : m_database(database) {}
+    : m_database(database)
+    , m_exists(database, u"SELECT 1 FROM [商品] WHERE [ID号] = ?"_s)
+    , m_insert(database, u"INSERT INTO [商品] ([ID号], [编号], [名称], [进价], [售价], [单位], "
+                         u"[拼音], [厂家], [备注], [库存], [查询]) "
+                         u"VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s)
+    , m_update(database, u"UPDATE [商品] SET [编号] = ?, [名称] = ?, [进价] = ?, [售价] = ?, "
+                         u"[单位] = ?, [拼音] = ?, [厂家] = ?, [备注] = ?, [查询] = ? "
+                         u"WHERE [ID号] = ?"_s) {}
 
 std::optional<Product> ProductBook::load(const QString& id) {
     Statement query = m_database.prepare(u"SELECT " + Columns + u" FROM [商品] WHERE [ID号] = ?");
@@ -37,10 +44,20 @@ std::optional<Product> ProductBook::load(const QString& id) {
     return readProduct(query);
 }
 
+QList<Product> ProductBook::all() {
+    Statement query = m_database.prepare(u"SELECT " + Columns + u" FROM [商品]");
+    QList<Product> products;
+    while (query.next())
+        products.append(readProduct(query));
+    return products;
+}
+
 bool ProductBook::exists(const QString& id) {
-    Statement query = m_database.prepare(u"SELECT 1 FROM [商品] WHERE [ID号] = ?");
+    Statement& query = m_exists();
     query.bind(1, id);
-    return query.next();
+    const bool found = query.next();
+    query.reset(); // no read left open past the caller's commit
+    return found;
 }
 
 ProductBook::SaveResult ProductBook::save(const QString& id, const ProductEntry& entry) {
@@ -52,19 +69,15 @@ ProductBook::SaveResult ProductBook::save(const QString& id, const ProductEntry&
     const Decimal salePrice = Decimal::read(entry.salePrice);
     refuseOverflow(purchasePrice, salePrice);
     // The stock belongs to sales, stock movements and stocktaking: an edit leaves it alone.
+    Statement& write = existing ? m_update() : m_insert();
     if (existing)
-        m_database.exec(u"UPDATE [商品] SET [编号] = ?, [名称] = ?, [进价] = ?, [售价] = ?, "
-                        u"[单位] = ?, [拼音] = ?, [厂家] = ?, [备注] = ?, [查询] = ? "
-                        u"WHERE [ID号] = ?",
-                        entry.code, entry.storedName(), purchasePrice, salePrice, entry.unit,
-                        entry.storedPinyin(), entry.maker, entry.remark, entry.searchKey(), id);
+        write.bindAll(entry.code, entry.storedName(), purchasePrice, salePrice, entry.unit,
+                      entry.storedPinyin(), entry.maker, entry.remark, entry.searchKey(), id);
     else
-        m_database.exec(u"INSERT INTO [商品] ([ID号], [编号], [名称], [进价], [售价], [单位], "
-                        u"[拼音], [厂家], [备注], [库存], [查询]) "
-                        u"VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                        id, entry.code, entry.storedName(), purchasePrice, salePrice, entry.unit,
-                        entry.storedPinyin(), entry.maker, entry.remark, Decimal(),
-                        entry.searchKey());
+        write.bindAll(id, entry.code, entry.storedName(), purchasePrice, salePrice, entry.unit,
+                      entry.storedPinyin(), entry.maker, entry.remark, Decimal(),
+                      entry.searchKey());
+    write.run();
     transaction.commit();
     return existing ? SaveResult::Updated : SaveResult::Created;
 }

@@ -2,7 +2,9 @@
 
 #include "catalogue/Product.h"
 #include "catalogue/ProductEntry.h"
+#include "data/PreparedStatement.h"
 
+#include <QList>
 #include <QString>
 
 #include <optional>
@@ -19,6 +21,8 @@ public:
     explicit ProductBook(Database& database);
 
     std::optional<Product> load(const QString& id);
+    // Every product, in the table's order.
+    QList<Product> all();
     bool exists(const QString& id);
     // Updates the product with this ID, or adds it with no stock when there is none yet.
     // A price past what the column holds is refused, naming the box.
@@ -29,4 +33,8 @@ public:
 
 private:
     Database& m_database;
+    // Prepared once per book: an import saves thousands of products.
+    PreparedStatement m_exists;
+    PreparedStatement m_insert;
+    PreparedStatement m_update;
 };

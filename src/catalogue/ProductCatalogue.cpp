@@ -25,12 +25,31 @@ QList<PickEntry> ProductCatalogue::pickList(QStringView text) {
     const LikePattern pattern(patternFor(text));
     QList<PickEntry> entries;
     forEachMatch(pattern, [&](qsizetype index) {
-        const Product& product = m_rows[index].product;
-        entries.append({pickText(product.name, product.maker), product.id, product.code,
-                        product.name, product.unit, product.salePrice});
+        entries.append(entryOf(m_rows[index].product));
         return entries.size() < PickLimit;
     });
     return entries;
+}
+
+QList<PickEntry> ProductCatalogue::withCode(QStringView code) {
+    refreshWhenChanged();
+    QList<PickEntry> entries;
+    if (code.isEmpty())
+        return entries;
+    for (const Row& row : m_rows) {
+        if (row.product.code == code)
+            entries.append(entryOf(row.product));
+    }
+    return entries;
+}
+
+PickEntry ProductCatalogue::entryOf(const Product& product) {
+    return {pickText(product.name, product.maker),
+            product.id,
+            product.code,
+            product.name,
+            product.unit,
+            product.salePrice};
 }
 
 ProductCatalogue::ListResult ProductCatalogue::newestFirst(QStringView text) {

@@ -43,6 +43,8 @@ public:
 
     // The first matches in pinyin order of their names.
     QList<PickEntry> pickList(QStringView text);
+    // The products whose 编号 is exactly the text, in pinyin order of their names.
+    QList<PickEntry> withCode(QStringView code);
     // Every match, newest ID first.
     ListResult newestFirst(QStringView text);
     // The products with these IDs and names in the order every product list shows them:
@@ -66,6 +68,7 @@ private:
         bool present = false; // a NULL 查询 matches no pattern, not even "%%"
     };
 
+    static PickEntry entryOf(const Product& product);
     void refreshWhenChanged();
     void load();
     // Calls visit with each matching row in pinyin order until it returns false.

@@ -1,9 +1,14 @@
 #include "catalogue/ProductEntry.h"
 
+#include "catalogue/Pinyin.h"
 #include "data/ColumnWidth.h"
 #include "data/TextCut.h"
 
 using namespace Qt::Literals::StringLiterals;
+
+QString ProductEntry::pinyinOf(const QString& name) {
+    return PinyinCode(name.trimmed());
+}
 
 ProductEntry ProductEntry::fromProduct(const Product& product) {
     ProductEntry entry;
@@ -20,9 +25,12 @@ ProductEntry ProductEntry::fromProduct(const Product& product) {
     return entry;
 }
 
+QString ProductEntry::joinedName() const {
+    return variant.trimmed().isEmpty() ? name : name + u'\\' + variant;
+}
+
 QString ProductEntry::storedName() const {
-    const QString joined = variant.trimmed().isEmpty() ? name : name + u'\\' + variant;
-    return TextCut::leading(joined, ColumnWidth::of(u"商品", u"名称"));
+    return TextCut::leading(joinedName(), ColumnWidth::of(u"商品", u"名称"));
 }
 
 QString ProductEntry::storedPinyin() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checkout/EscPosLines.h"
 #include "checkout/ReceiptSale.h"
 #include "data/SettingsRow.h"
 
@@ -11,14 +12,13 @@ class EscPosReceipt {
 public:
     EscPosReceipt(const SettingsRow& settings, const ReceiptSale& sale, int paperWidth);
 
-    const QByteArray& bytes() const { return m_bytes; }
+    const QByteArray& bytes() const { return m_out.bytes(); }
 
     // Opens a cash drawer on pin 2 with a pulse of 50 ms on and 500 ms off.
     static QByteArray drawerPulse();
 
 private:
     struct Columns {
-        int total;
         int second; // where the right half of a two-part line starts
         int quantity;
         int price;
@@ -26,13 +26,10 @@ private:
         int amount;
     };
 
-    void line(const QByteArray& text = {});
     void pair(const QString& left, const QString& right);
     void articleLine(const QString& name, const QString& quantity, const QString& price,
                      const QString& discount, const QString& amount);
-    void rule();
-    QByteArray atLineEnd(const QByteArray& figures) const; // right-aligned on the line
 
+    EscPosLines m_out;
     Columns m_columns;
-    QByteArray m_bytes;
 };

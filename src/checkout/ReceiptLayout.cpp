@@ -14,29 +14,15 @@ constexpr double TitleTop = 7;
 constexpr double Left = 5;
 constexpr double Right = 75;
 constexpr double LineStep = 4;
-constexpr double UnmovedMargin = 8;
 constexpr double FeedBelow = 4;
 constexpr double ShortestPage = 10;
 constexpr qsizetype NameLength = 9;
 
-double millimetres(Decimal margin) {
-    return static_cast<double>(margin.units()) / Decimal::Scale;
-}
-
-// A margin moves the whole receipt, but never off the paper: a left margin below 3 mm would
-// push the starts of the lines past its left edge, one above 13 mm the ends of the rules past
-// its right edge, a top margin below 1 mm the title past its top. A top margin typed past the
-// largest one stored is taken as the largest.
-double shift(Decimal margin, double least, double most) {
-    return std::clamp(millimetres(margin) - UnmovedMargin, least, most);
-}
-
 } // namespace
 
 ReceiptLayout::ReceiptLayout(const SettingsRow& settings, const ReceiptSale& sale,
-                             const TextWidth& textWidth)
-    : m_dx(shift(settings.leftMargin, -Left, PaperWidth - Right))
-    , m_dy(shift(settings.topMargin, -TitleTop, SettingsRow::LargestMargin - UnmovedMargin)) {
+                             const ReceiptTextWidth& textWidth)
+    : m_shift(settings, PaperWidth, Left, Right, TitleTop) {
     addText((PaperWidth - textWidth(settings.title, TitleSize)) / 2, TitleTop, settings.title,
             TitleSize);
 
@@ -69,6 +55,8 @@ ReceiptLayout::ReceiptLayout(const SettingsRow& settings, const ReceiptSale& sal
     addText(Left, y, u"实收："_s + ReceiptMoney::moneyOrAsTyped(sale.received));
     addText(53, y, u"找零："_s + sale.change);
     y += LineStep;
+    addText(Left, y, u"付款："_s + sale.payment);
+    y += LineStep;
     addRule(y);
 
     y += 1;
@@ -78,14 +66,16 @@ ReceiptLayout::ReceiptLayout(const SettingsRow& settings, const ReceiptSale& sal
     y += LineStep;
     addText(Left, y, settings.footer3);
 
-    m_pageHeight = std::max(ShortestPage, y + LineStep + FeedBelow + m_dy);
+    m_pageHeight = std::max(ShortestPage, y + LineStep + FeedBelow + m_shift.dy);
 }
 
 void ReceiptLayout::addText(double x, double y, const QString& text, double pointSize) {
     if (!text.isEmpty())
-        m_operations.append(ReceiptOperation::textAt(x + m_dx, y + m_dy, pointSize, text));
+        m_operations.append(
+            ReceiptOperation::textAt(x + m_shift.dx, y + m_shift.dy, pointSize, text));
 }
 
 void ReceiptLayout::addRule(double y) {
-    m_operations.append(ReceiptOperation::rule(Left + m_dx, Right + m_dx, y + m_dy));
+    m_operations.append(
+        ReceiptOperation::rule(Left + m_shift.dx, Right + m_shift.dx, y + m_shift.dy));
 }

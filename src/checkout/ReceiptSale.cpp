@@ -14,7 +14,8 @@ ReceiptSale ReceiptSale::of(const Sale& sale) {
     const Cart::Totals totals = sale.cart.totals();
     receipt.total = totals.total.moneyText();
     receipt.discountGiven = totals.discountGiven.moneyText();
-    receipt.received = sale.received();
+    receipt.received = sale.receivedText();
     receipt.change = sale.changeText();
+    receipt.payment = Payment::text(sale.payment);
     return receipt;
 }

@@ -25,4 +25,5 @@ struct ReceiptSale {
     QString discountGiven;
     QString received;
     QString change;
+    QString payment; // "微信"
 };

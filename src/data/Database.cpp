@@ -130,6 +130,13 @@ Database::~Database() {
     close();
 }
 
+bool Database::closeNow() {
+    if (m_handle && sqlite3_close(m_handle) != SQLITE_OK)
+        return false;
+    m_handle = nullptr;
+    return true;
+}
+
 void Database::close() noexcept {
     if (m_handle)
         sqlite3_close_v2(std::exchange(m_handle, nullptr));

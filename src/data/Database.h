@@ -71,6 +71,10 @@ public:
 
     // Lets the file go; nothing may be asked of the connection until a database is moved in.
     void close() noexcept;
+    // Lets the file go at once, log and all; false, with the connection left open, while a
+    // statement of it lives on (closed later, it would delete a log by name that is no longer
+    // its own).
+    bool closeNow();
     bool isOpen() const { return m_handle != nullptr; }
 
     int changes() const;

@@ -8,10 +8,6 @@
 // as its reason.
 namespace ReportSheet {
 
-// The file a chosen path names: ".xlsx" appended, or the "x" an ".xls" lacks; a path ending
-// with ".xlsx" stays as it is.
-QString fileName(const QString& chosen);
-
 // "销售报表（2017.01.02-2017.02.02）": the shown category and the two date boxes as typed,
 // dates written yyyy.mm.dd.
 QString title(const QString& category, const QString& from, const QString& to);

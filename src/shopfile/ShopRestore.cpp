@@ -92,7 +92,10 @@ QString intoOpen(Database& database, const Request& request) {
         QFile::remove(staged);
         throw;
     }
-    database.close();
+    if (!database.closeNow()) {
+        QFile::remove(staged);
+        throw DbError(u"数据文件还在使用中。请关闭所有窗口后再恢复。"_s);
+    }
     reach(request, Step::Closed);
     removeLog(shopFile);
     try {

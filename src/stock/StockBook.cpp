@@ -29,6 +29,8 @@ StockBook::StockBook(Database& database, MovementKind kind)
     , m_kind(kind)
     , m_ledger(database)
     , m_products(database)
+    , m_numberTaken(database,
+                    u"SELECT 1 FROM [出入库] WHERE [销售号] = ?"_s + SqlDialect::firstRows(1))
     , m_numbers([this](const QString& stamp) { return numberTaken(prefix() + stamp); }) {}
 
 QChar StockBook::prefix() const {
@@ -36,10 +38,15 @@ QChar StockBook::prefix() const {
 }
 
 bool StockBook::numberTaken(const QString& number) {
-    Statement query = m_database.prepare(
-        QString(u"SELECT 1 FROM [出入库] WHERE [销售号] = ?" + SqlDialect::firstRows(1)));
+    Statement& query = m_numberTaken();
     query.bind(1, number);
-    return query.next();
+    const bool taken = query.next();
+    query.reset();
+    return taken;
+}
+
+QString StockBook::allocateNumber(const QDateTime& moment) {
+    return prefix() + m_numbers.allocate(moment);
 }
 
 std::optional<StockPick> StockBook::pick(const QString& productId, const QDateTime& now) {
@@ -54,7 +61,7 @@ std::optional<StockPick> StockBook::pick(const QString& productId, const QDateTi
                      query.text(3),    query.text(4), query.decimal(5),
                      query.decimal(6), QString(),     now.date()};
     query.reset();
-    picked.number = prefix() + m_numbers.allocate(now);
+    picked.number = allocateNumber(now);
     m_chosen = Chosen{picked.productId, picked.code, picked.purchasePrice, picked.salePrice};
     return picked;
 }

@@ -4,6 +4,7 @@
 #include "catalogue/ProductBook.h"
 #include "data/ColumnWidth.h"
 #include "data/Decimal.h"
+#include "data/PreparedStatement.h"
 #include "stock/Movement.h"
 #include "stock/StockLedger.h"
 
@@ -81,6 +82,8 @@ public:
     // "B" for stock-in, "C" for returns.
     QChar prefix() const;
 
+    // The next free movement number of this kind at or after the moment: prefix + time stamp.
+    QString allocateNumber(const QDateTime& moment);
     // Reads the product and numbers a movement for it; the product becomes the chosen one.
     // None when the product is gone.
     std::optional<StockPick> pick(const QString& productId, const QDateTime& now);
@@ -112,6 +115,7 @@ private:
     MovementKind m_kind;
     StockLedger m_ledger;
     ProductBook m_products;
+    PreparedStatement m_numberTaken;
     StampAllocator m_numbers;
     std::optional<Chosen> m_chosen;
 };

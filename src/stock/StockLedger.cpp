@@ -28,17 +28,18 @@ QString StockLedger::categoryOf(MovementKind kind) {
     return u"销售"_s;
 }
 
-Statement& StockLedger::prepared(std::optional<Statement>& slot, QStringView sql) {
-    if (!slot)
-        slot.emplace(m_database.prepare(sql));
-    slot->reset();
-    return *slot;
-}
+StockLedger::StockLedger(Database& database)
+    : m_database(database)
+    , m_readProduct(database, u"SELECT [进价], [厂家], [库存] FROM [商品] WHERE [ID号] = ?"_s +
+                                  SqlDialect::firstRows(1))
+    , m_writeStock(database, u"UPDATE [商品] SET [库存] = ? WHERE [ID号] = ?"_s)
+    , m_insertMovement(database,
+                       u"INSERT INTO [出入库] ([销售号], [ID号], [名称], [编号], [单位], [进价], "
+                       u"[售价], [金额], [库存], [厂家], [备注], [日期], [数量], [折扣], [类别]) "
+                       u"VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"_s) {}
 
 std::optional<StockLedger::StockedProduct> StockLedger::product(const QString& productId) {
-    Statement& query = prepared(m_readProduct, QString(u"SELECT [进价], [厂家], [库存] FROM [商品] "
-                                                       u"WHERE [ID号] = ?" +
-                                                       SqlDialect::firstRows(1)));
+    Statement& query = m_readProduct();
     query.bind(1, productId);
     if (!query.next())
         return std::nullopt;
@@ -54,7 +55,7 @@ std::optional<StockLedger::StockedProduct> StockLedger::product(const QString& p
 void StockLedger::setStock(const QString& productId, Decimal stock) {
     if (stock.overflowed())
         throw Refusal::outOfRange(u"库存");
-    Statement& update = prepared(m_writeStock, u"UPDATE [商品] SET [库存] = ? WHERE [ID号] = ?");
+    Statement& update = m_writeStock();
     update.bindAll(stock, productId);
     update.run();
 }
@@ -72,11 +73,7 @@ void StockLedger::book(const Movement& movement) {
         stock = stocked->stock + signedQuantity(category, movement.quantity);
         setStock(movement.productId, *stock);
     }
-    Statement& insert = prepared(
-        m_insertMovement,
-        u"INSERT INTO [出入库] ([销售号], [ID号], [名称], [编号], [单位], [进价], [售价], [金额], "
-        u"[库存], [厂家], [备注], [日期], [数量], [折扣], [类别]) "
-        u"VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+    Statement& insert = m_insertMovement();
     insert.bindAll(movement.number, movement.productId, TextCut::leading(movement.name, NameWidth),
                    movement.code, movement.unit, purchasePrice, movement.salePrice, movement.amount,
                    stock, maker, movement.remark, movement.date, movement.quantity,

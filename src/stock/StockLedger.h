@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/ColumnWidth.h"
+#include "data/PreparedStatement.h"
 #include "data/Statement.h"
 #include "stock/Movement.h"
 
@@ -17,8 +18,7 @@ class StockLedger {
 public:
     static constexpr int NameWidth = ColumnWidth::of(u"出入库", u"名称");
 
-    explicit StockLedger(Database& database)
-        : m_database(database) {}
+    explicit StockLedger(Database& database);
 
     static QString categoryOf(MovementKind kind);
 
@@ -46,11 +46,10 @@ private:
     std::optional<StockedProduct> product(const QString& productId);
     void setStock(const QString& productId, Decimal stock);
     void reverseRows(Statement& rows);
-    // Prepared once per ledger and reset for every use: a sale books each line alike.
-    Statement& prepared(std::optional<Statement>& slot, QStringView sql);
 
     Database& m_database;
-    std::optional<Statement> m_readProduct;
-    std::optional<Statement> m_writeStock;
-    std::optional<Statement> m_insertMovement;
+    // Prepared once per ledger: a sale books each line alike.
+    PreparedStatement m_readProduct;
+    PreparedStatement m_writeStock;
+    PreparedStatement m_insertMovement;
 };

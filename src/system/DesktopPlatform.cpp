@@ -3,12 +3,14 @@
 #include "system/CupsPrintJob.h"
 #include "system/NetworkPrintJob.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
 #include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
@@ -34,6 +36,23 @@ bool DesktopPlatform::askYesNo(QWidget* parent, const QString& text) {
                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
+Platform::Answer DesktopPlatform::askYesNoCancel(QWidget* parent, const QString& text) {
+    switch (QMessageBox::warning(parent, Title, text,
+                                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                 QMessageBox::Yes)) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::Cancel;
+    }
+}
+
+void DesktopPlatform::beep() {
+    QApplication::beep();
+}
+
 QString DesktopPlatform::driveDRoot() const {
 #ifdef Q_OS_WIN
     return u"d:\\"_s;
@@ -53,6 +72,13 @@ QString DesktopPlatform::driveCRoot() const {
 QString DesktopPlatform::saveFileName(QWidget* parent, const QString& title,
                                       const QString& filter) {
     return QFileDialog::getSaveFileName(parent, title, QString(), filter);
+}
+
+QString DesktopPlatform::openFileName(QWidget* parent, const QString& title,
+                                      const QString& filter) {
+    // Lists from suppliers and old programs are saved among the user's documents.
+    return QFileDialog::getOpenFileName(
+        parent, title, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), filter);
 }
 
 QString DesktopPlatform::folderName(QWidget* parent, const QString& title) {

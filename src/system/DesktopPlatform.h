@@ -12,9 +12,12 @@ public:
     void inform(QWidget* parent, const QString& text) override;
     void warn(QWidget* parent, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& text) override;
+    Answer askYesNoCancel(QWidget* parent, const QString& text) override;
+    void beep() override;
     QString driveDRoot() const override;
     QString driveCRoot() const override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
     QString folderName(QWidget* parent, const QString& title) override;
     QStringList printerNames() const override;
     QString defaultPrinterName() const override;

@@ -94,7 +94,8 @@ void TestCupsRaw::bytesPassTheQueueUnchanged() {
                            u"124.20"_s,
                            u"3.80"_s,
                            u"200"_s,
-                           u"75.80"_s};
+                           u"75.80"_s,
+                           u"微信"_s};
     const QByteArray bytes =
         EscPosReceipt(SettingsRow(), sale, 58).bytes() + EscPosReceipt::drawerPulse();
     DesktopPlatform platform;

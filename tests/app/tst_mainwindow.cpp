@@ -17,6 +17,7 @@ const std::pair<Screen, QString> DoubleNames[] = {
     {Screen::Stocktaking, u"Stocktaking"_s},
     {Screen::StocktakingRecords, u"StocktakingRecords"_s},
     {Screen::Report, u"Report"_s},
+    {Screen::CashUp, u"CashUp"_s},
 };
 
 // Stand-in screens: fixed-size widgets titled by their name, the stock one also by its mode.
@@ -120,6 +121,7 @@ void TestMainWindow::shortcutsReachTheirActions_data() {
     row("Ctrl+J", Qt::Key_J, u"操作(&O)"_s, u"库存盘点"_s, u"Stocktaking"_s);
     row("Ctrl+K", Qt::Key_K, u"统计(&T)"_s, u"统计报表"_s, u"Report"_s);
     row("Ctrl+Z", Qt::Key_Z, u"统计(&T)"_s, u"库存盘点记录"_s, u"StocktakingRecords"_s);
+    row("Ctrl+D", Qt::Key_D, u"统计(&T)"_s, u"日结"_s, u"CashUp"_s);
     row("Ctrl+M", Qt::Key_M, u"帮助(&H)"_s, u"操作帮助"_s, u"index.html"_s);
     row("Ctrl+N", Qt::Key_N, u"帮助(&H)"_s, u"视频教程"_s, u"tutorial.html"_s);
     row("Ctrl+U", Qt::Key_U, u"帮助(&H)"_s, u"访问作者主页"_s, u"home.html"_s);
@@ -160,7 +162,8 @@ void TestMainWindow::toolbarButtons_data() {
     QTest::newRow("7") << 6 << u"操作帮助"_s << 9420 << 1395 << u"index.html"_s;
     QTest::newRow("8") << 7 << u"视频教程"_s << 10920 << 1395 << u"tutorial.html"_s;
     QTest::newRow("9") << 8 << u"联系作者"_s << 12420 << 1395 << u"关于"_s;
-    QTest::newRow("10") << 9 << u"备份恢复"_s << 13920 << 1395 << u"数据备份与恢复"_s;
+    QTest::newRow("10") << 9 << u"日结"_s << 13920 << 1395 << u"CashUp"_s;
+    QTest::newRow("11") << 10 << u"备份恢复"_s << 15420 << 1395 << u"数据备份与恢复"_s;
 }
 
 void TestMainWindow::toolbarButtons() {
@@ -172,7 +175,7 @@ void TestMainWindow::toolbarButtons() {
     Fixture f;
     f.closeAllScreens();
     const QList<ToolStripButton*> buttons = f.window.findChildren<ToolStripButton*>();
-    QCOMPARE(buttons.size(), 10);
+    QCOMPARE(buttons.size(), 11);
     ToolStripButton* button = buttons[index];
     QCOMPARE(button->caption(), caption);
     QCOMPARE(button->geometry(), Twips::rect(left, 180, width, 555));

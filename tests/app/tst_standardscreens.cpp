@@ -1,5 +1,7 @@
+#include "checkout/ReceiptRouteBook.h"
 #include "checkout/gui/SalesScreen.h"
 #include "data/Schema.h"
+#include "support/EscPosReader.h"
 #include "support/GuiTestMain.h"
 #include "support/MainWindowFixture.h"
 #include "ui/grid/RecordGrid.h"
@@ -8,6 +10,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 
 using namespace Qt::Literals::StringLiterals;
@@ -19,6 +22,7 @@ private Q_SLOTS:
     void salesScreenOpensAndPrintsItsReceipt_data();
     void salesScreenOpensAndPrintsItsReceipt();
     void productScreenOpensFromTheMenu();
+    void cashUpPrintsOnTheTill();
     void screenOpensAnother_data();
     void screenOpensAnother();
     void exitKeepsTheBarcodeMode_data();
@@ -42,6 +46,8 @@ void TestStandardScreens::salesScreenOpensAndPrintsItsReceipt() {
     QWidget* sales = f.screen(Screen::Sales);
     QCOMPARE(sales->windowTitle(), u"销售管理"_s);
     const QString saleNumber = sales->findChild<QLabel*>(u"saleNumber"_s)->text();
+    QTest::keyClicks(sales->findChild<QLineEdit*>(u"Text1"_s), u"zh"_s);
+    QTest::keyClick(sales->findChild<QLineEdit*>(u"Text1"_s), Qt::Key_Return);
     QTest::mouseClick(sales->findChild<QAbstractButton*>(button), Qt::LeftButton);
 
     // No printer is installed here, so the receipt is kept as a file in the data folder.
@@ -56,6 +62,21 @@ void TestStandardScreens::productScreenOpensFromTheMenu() {
     QMdiSubWindow* products = window.screenWindow(Screen::Products);
     QVERIFY(products);
     QCOMPARE(products->widget()->windowTitle(), u"商品名称维护"_s);
+}
+
+void TestStandardScreens::cashUpPrintsOnTheTill() {
+    MainWindowFixture f(standardScreens(), MainWindowFixture::Hidden);
+    ReceiptRouteBook(f.shop.db()).write({ReceiptRoute::Mode::EscPos, u"127.0.0.1"_s, 80, true});
+    f.show();
+    QTest::keyClick(&f.window, Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(f.outcome(), u"日结"_s);
+    QTest::mouseClick(f.screen(Screen::CashUp)->findChild<QAbstractButton*>(u"printButton"_s),
+                      Qt::LeftButton);
+    QCOMPARE(f.platform.rawJobs.size(), 1);
+    QCOMPARE(f.platform.rawJobs[0].target.address, u"127.0.0.1"_s);
+    const QStringList printed = EscPosReader::read(f.platform.rawJobs[0].bytes);
+    QVERIFY(printed.contains(u"日结"_s));
+    QCOMPARE(printed.last(), u"{cut partial}"_s); // a cash-up opens no drawer
 }
 
 void TestStandardScreens::screenOpensAnother_data() {
@@ -94,31 +115,50 @@ void TestStandardScreens::screenOpensAnother() {
 
 void TestStandardScreens::exitKeepsTheBarcodeMode_data() {
     QTest::addColumn<int>("way");
-    QTest::newRow("close box") << 0;
-    QTest::newRow("退出") << 1;
-    QTest::newRow("Ctrl+P") << 2;
+    QTest::addColumn<bool>("selling"); // an unsaved sale on the sales screen
+    QTest::addColumn<Platform::Answer>("answer");
+    QTest::newRow("close box") << 0 << false << Platform::Answer::Cancel;
+    QTest::newRow("退出, the sale saved") << 1 << true << Platform::Answer::Yes;
+    QTest::newRow("Ctrl+P, the sale dropped") << 2 << true << Platform::Answer::No;
+    QTest::newRow("close box, 取消: the program stays") << 0 << true << Platform::Answer::Cancel;
 }
 
 // Leaving closes the sales screen as closing it by hand does, before the backup is taken.
 void TestStandardScreens::exitKeepsTheBarcodeMode() {
     QFETCH(int, way);
+    QFETCH(bool, selling);
+    QFETCH(Platform::Answer, answer);
     MainWindowFixture f;
     const auto barcodeBox = [](MainWindow& window) {
         return window.screenWindow(Screen::Sales)->widget()->findChild<QCheckBox*>(u"Check1"_s);
     };
     MainWindow& window = f.window;
+    if (selling) {
+        auto* search = f.screen(Screen::Sales)->findChild<QLineEdit*>(u"Text1"_s);
+        QTest::keyClicks(search, u"zh"_s);
+        QTest::keyClick(search, Qt::Key_Return);
+    }
     barcodeBox(window)->setChecked(true);
+    f.platform.choices = {answer};
     if (way == 0)
         window.close();
     else if (way == 1)
         window.menuBar()->actions().first()->menu()->actions().last()->trigger();
     else
         QTest::keyClick(&window, Qt::Key_P, Qt::ControlModifier);
+    QCOMPARE(f.platform.questions.size(), selling ? 1 : 0);
+    if (selling && answer == Platform::Answer::Cancel) {
+        QVERIFY(window.isVisible());
+        return;
+    }
     QVERIFY(!window.isVisible());
     Database copy = Database::open(f.backupPath(), QString::fromUtf16(Schema::DatabasePassword));
     Statement stored = copy.prepare(u"SELECT [条码] FROM [设置]");
     QVERIFY(stored.next());
     QCOMPARE(stored.text(0), u"1"_s);
+    Statement sales = copy.prepare(u"SELECT count(*) FROM [订单]");
+    QVERIFY(sales.next());
+    QCOMPARE(sales.integer(0), answer == Platform::Answer::Yes ? 1 : 0);
 
     MainWindow restarted(f.context, standardScreens());
     restarted.show();

@@ -49,6 +49,15 @@ inline void addNumbered(Database& db, int count, const QString& stem) {
     transaction.commit();
 }
 
+// The first column of every row a query returns, as text.
+inline QStringList rows(Database& db, const QString& sql) {
+    Statement query = db.prepare(sql);
+    QStringList result;
+    while (query.next())
+        result.append(query.text(0));
+    return result;
+}
+
 // Every row of every table as text, to tell whether anything changed.
 inline QString snapshot(Database& db) {
     QString dump;

@@ -76,6 +76,16 @@ public:
         QTest::mouseClick(find(QString(u"band_" + QString::number(row))), Qt::LeftButton,
                           Qt::NoModifier, QPoint(2, 2));
     }
+    void clickHistory(int row, Qt::MouseButton button = Qt::LeftButton) const {
+        QListWidget* history = list(QStringLiteral("historyList"));
+        const QPoint at = history->visualItemRect(history->item(row)).center();
+        QTest::mouseClick(history->viewport(), button, Qt::NoModifier, at);
+    }
+    // What a scanner does: the code typed into the focused box, then Enter.
+    static void scan(const QString& code) {
+        type(QApplication::focusWidget(), code);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
     // Searches and adds the one product the text finds, as the cashier would.
     void pick(const QString& text) const {
         QLineEdit* search = box(QStringLiteral("Text1"));

@@ -1,5 +1,5 @@
-#include "checkout/Cart.h"
 #include "catalogue/PickEntry.h"
+#include "checkout/Cart.h"
 #include "checkout/Sale.h"
 
 #include <QTest>

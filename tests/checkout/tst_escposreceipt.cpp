@@ -24,7 +24,8 @@ ReceiptSale twoLineSale() {
             u"124.20"_s,
             u"3.80"_s,
             u"200"_s,
-            u"75.80"_s};
+            u"75.80"_s,
+            u"微信"_s};
 }
 
 ReceiptSale withArticle(const QString& name, const QString& quantity = u"1"_s) {

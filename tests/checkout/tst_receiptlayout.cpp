@@ -46,7 +46,8 @@ ReceiptSale exampleSale() {
             u"124.20"_s,
             u"3.80"_s,
             u"200"_s,
-            u"75.80"_s};
+            u"75.80"_s,
+            u"微信"_s};
 }
 
 // Measures the title only at the title size, so a measurement of anything else shows.
@@ -143,10 +144,11 @@ void TestReceiptLayout::twoLineExampleGivesExactlyItsRows() {
         O::textAt(53, 35, 9, u"优惠：3.80"_s),
         O::textAt(5, 39, 9, u"实收：200.00"_s),
         O::textAt(53, 39, 9, u"找零：75.80"_s),
-        O::rule(5, 75, 43),
-        O::textAt(5, 44, 9, u"谢谢惠顾"_s),
-        O::textAt(5, 48, 9, u"欢迎再来"_s),
-        O::textAt(5, 52, 9, u"电话：12345678"_s),
+        O::textAt(5, 43, 9, u"付款：微信"_s),
+        O::rule(5, 75, 47),
+        O::textAt(5, 48, 9, u"谢谢惠顾"_s),
+        O::textAt(5, 52, 9, u"欢迎再来"_s),
+        O::textAt(5, 56, 9, u"电话：12345678"_s),
     });
     const Operations actual = sortedByPlace(layOut(shopSettings(), exampleSale()));
     QCOMPARE(actual.size(), expected.size());
@@ -188,17 +190,18 @@ void TestReceiptLayout::totalsFollowTheArticleLines() {
 
     const Operations operations = layOut(shopSettings(), sale);
     QCOMPARE(ruleHeights(operations),
-             (QList<double>{19, 24, ruleAboveTotals, ruleAboveTotals + 9}));
+             (QList<double>{19, 24, ruleAboveTotals, ruleAboveTotals + 13}));
     QCOMPARE(textAt(operations, 5, ruleAboveTotals + 1), u"合计金额：124.20"_s);
     QCOMPARE(textAt(operations, 53, ruleAboveTotals + 5), u"找零：75.80"_s);
-    QCOMPARE(textAt(operations, 5, ruleAboveTotals + 18), u"电话：12345678"_s);
+    QCOMPARE(textAt(operations, 5, ruleAboveTotals + 9), u"付款：微信"_s);
+    QCOMPARE(textAt(operations, 5, ruleAboveTotals + 22), u"电话：12345678"_s);
     if (lines > 0)
         QCOMPARE(textAt(operations, 5, 25 + 4 * (lines - 1)), u"商品%1"_s.arg(lines - 1));
 
     ReceiptSale empty = sale;
     empty.lines.clear();
     QCOMPARE(heightOf(sale) - heightOf(empty), 4.0 * lines);
-    QVERIFY(heightOf(sale) >= ruleAboveTotals + 18 + 4);
+    QVERIFY(heightOf(sale) >= ruleAboveTotals + 22 + 4);
 }
 
 void TestReceiptLayout::printedTexts_data() {
@@ -263,13 +266,13 @@ void TestReceiptLayout::emptyFootersKeepTheirSpace_data() {
     QTest::addColumn<QString>("footer3");
     QTest::addColumn<QList<double>>("heights");
 
-    // Empty cart: the footers' places are 36, 40 and 44.
-    QTest::newRow("all three") << u"一"_s << u"二"_s << u"三"_s << QList<double>{36, 40, 44};
+    // Empty cart: the footers' places are 40, 44 and 48.
+    QTest::newRow("all three") << u"一"_s << u"二"_s << u"三"_s << QList<double>{40, 44, 48};
     QTest::newRow("second empty: third 8 mm below the first")
-        << u"一"_s << u""_s << u"三"_s << QList<double>{36, 44};
-    QTest::newRow("first empty") << u""_s << u"二"_s << u"三"_s << QList<double>{40, 44};
+        << u"一"_s << u""_s << u"三"_s << QList<double>{40, 48};
+    QTest::newRow("first empty") << u""_s << u"二"_s << u"三"_s << QList<double>{44, 48};
     QTest::newRow("all empty") << u""_s << u""_s << u""_s << QList<double>{};
-    QTest::newRow("a blank is not empty") << u" "_s << u""_s << u""_s << QList<double>{36};
+    QTest::newRow("a blank is not empty") << u" "_s << u""_s << u""_s << QList<double>{40};
 }
 
 void TestReceiptLayout::emptyFootersKeepTheirSpace() {
@@ -286,7 +289,7 @@ void TestReceiptLayout::emptyFootersKeepTheirSpace() {
 
     QList<double> printed;
     for (const ReceiptOperation& operation : texts(layOut(settings, sale))) {
-        if (operation.y > 35)
+        if (operation.y > 35) // below 付款
             printed.append(operation.y);
     }
     std::ranges::sort(printed);

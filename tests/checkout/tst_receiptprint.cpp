@@ -1,8 +1,12 @@
+#include "checkout/CashUpDay.h"
+#include "checkout/ReceiptRouteBook.h"
 #include "checkout/ReceiptSale.h"
 #include "checkout/gui/ReceiptPrinter.h"
+#include "checkout/gui/TillPrinter.h"
 #include "data/SettingsRow.h"
 #include "support/FakePlatform.h"
 #include "support/GuiTestMain.h"
+#include "support/TempShop.h"
 
 #include <QFile>
 #include <QProcess>
@@ -35,7 +39,8 @@ ReceiptSale exampleSale(const QString& number = u"A170313-0002"_s) {
             u"124.20"_s,
             u"3.80"_s,
             u"200"_s,
-            u"75.80"_s};
+            u"75.80"_s,
+            u"微信"_s};
 }
 
 struct Word {
@@ -73,6 +78,8 @@ private Q_SLOTS:
     void receiptPrinterIsChosenByExactName();
     void withoutAPrinterTheReceiptIsKeptAsPdf_data();
     void withoutAPrinterTheReceiptIsKeptAsPdf();
+    void cashUpTakesTheRoutesPaperWidth_data();
+    void cashUpTakesTheRoutesPaperWidth();
 
 private:
     QTemporaryDir m_folder;
@@ -89,7 +96,7 @@ void TestReceiptPrint::textLandsWhereTheLayoutPutsIt_data() {
     QTest::newRow("total") << u"合计金额：124.20"_s << 5.0 << 35.0;
     QTest::newRow("discount given") << u"优惠：3.80"_s << 53.0 << 35.0;
     QTest::newRow("received") << u"实收：200.00"_s << 5.0 << 39.0;
-    QTest::newRow("footer") << u"谢谢惠顾"_s << 5.0 << 44.0;
+    QTest::newRow("footer") << u"谢谢惠顾"_s << 5.0 << 48.0;
 }
 
 void TestReceiptPrint::textLandsWhereTheLayoutPutsIt() {
@@ -107,7 +114,8 @@ void TestReceiptPrint::textLandsWhereTheLayoutPutsIt() {
     QList<Word> words;
     const QSizeF page = readWords(platform.printerOutput, words);
     QVERIFY(qAbs(page.width() - 80) < 0.1);
-    QVERIFY2(qAbs(page.height() - 60) < 0.1, qPrintable(QString::number(page.height())));
+    // The PDF keeps its page size in whole points.
+    QVERIFY2(qAbs(page.height() - 64) < 0.2, qPrintable(QString::number(page.height())));
 
     const auto found = std::ranges::find(words, word, &Word::text);
     QVERIFY2(found != words.end(), qPrintable(word));
@@ -198,6 +206,37 @@ void TestReceiptPrint::withoutAPrinterTheReceiptIsKeptAsPdf() {
     QCOMPARE(QDir(dataFolder + u"/小票"_s).count(), 3); // ".", ".." and the receipt
     QCOMPARE(platform.openedPrinters, installed);
     QVERIFY(platform.messages.isEmpty());
+}
+
+void TestReceiptPrint::cashUpTakesTheRoutesPaperWidth_data() {
+    QTest::addColumn<int>("paperWidth");
+    QTest::newRow("58 mm") << 58;
+    QTest::newRow("80 mm") << 80;
+}
+
+void TestReceiptPrint::cashUpTakesTheRoutesPaperWidth() {
+    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QFETCH(int, paperWidth);
+    TempShop shop;
+    ReceiptRouteBook(shop.db()).write({ReceiptRoute::Mode::Driver, {}, paperWidth, false});
+    FakePlatform platform;
+    platform.printers = {u"小票打印机"_s};
+    platform.printerOutput = m_folder.filePath(u"cashup.pdf"_s);
+    TillPrinter(platform, shop.db(), m_folder.path(), nullptr)
+        .printCashUp(CashUpDay::asRead(), Decimal::fromInt(500), shopSettings());
+
+    QList<Word> words;
+    const QSizeF page = readWords(platform.printerOutput, words);
+    // The PDF's page is whole points: 58 mm comes out 164 pt.
+    QVERIFY2(qAbs(page.width() - paperWidth) < 0.2, qPrintable(QString::number(page.width())));
+    const auto label = std::ranges::find(words, u"应有现金"_s, &Word::text);
+    const auto value = std::ranges::find(words, u"634.20"_s, &Word::text);
+    QVERIFY(label != words.end() && value != words.end());
+    QVERIFY2(qAbs(label->box.left() - 5) < 0.5, qPrintable(QString::number(label->box.left())));
+    QVERIFY2(qAbs(value->box.right() - (paperWidth - 5)) < 0.5,
+             qPrintable(QString::number(value->box.right())));
+    QVERIFY(qAbs(value->box.top() - label->box.top()) < 0.5);
 }
 
 GUI_TEST_MAIN(TestReceiptPrint)

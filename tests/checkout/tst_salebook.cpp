@@ -3,6 +3,7 @@
 #include "checkout/ProductFixture.h"
 #include "checkout/Sale.h"
 #include "checkout/SaleBook.h"
+#include "data/DbError.h"
 #include "data/Refusal.h"
 #include "support/TempShop.h"
 
@@ -12,10 +13,13 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+using ProductFixture::rows;
+
 const QString Zhonghua = u"20170313183319"_s; // 库存 88, 售价 45, 进价 43
 const QString Shuangxi = u"20170313183432"_s; // 库存 17, 售价 38
 const QString Baisha = u"20170313183515"_s;   // 库存 19, 售价 30
 const QDate Day(2017, 3, 13);
+const QDateTime Moment(Day, QTime(18, 0));
 
 PickEntry pick(const QString& id, const QString& price = u"45"_s) {
     return {QString(), id, u"A" + id, u"商品" + id, u"包"_s, Decimal::read(price)};
@@ -58,14 +62,6 @@ QString stock(Database& db, const QString& id) {
     return query.next() ? query.decimal(0).plainText() : u"none"_s;
 }
 
-QStringList rows(Database& db, const QString& sql) {
-    Statement query = db.prepare(sql);
-    QStringList result;
-    while (query.next())
-        result.append(query.text(0));
-    return result;
-}
-
 void addOrder(Database& db, const QString& number, QDate date) {
     db.exec(u"INSERT INTO [订单] ([ID号], [日期]) VALUES (?, ?)", number, date);
 }
@@ -93,6 +89,7 @@ private Q_SLOTS:
     void failedSaveLeavesDatabaseAsBefore();
     void loadsLinesInWrittenOrder();
     void removeGivesStockBack();
+    void recordsPaymentsCorrectionsAndDeletions();
     void listsHistory_data();
     void listsHistory();
 };
@@ -136,8 +133,8 @@ void TestSaleBook::deletingFreesOnlyTheLastNumber() {
     TempShop shop;
     SaleBook book(shop.db());
     for (int i = 0; i < 5; ++i)
-        book.save(saleOf(*book.nextSaleNumber(Day), cartOf({{Zhonghua, 1}})));
-    book.remove(deleted);
+        book.save(saleOf(*book.nextSaleNumber(Day), cartOf({{Zhonghua, 1}})), Moment);
+    book.remove(deleted, Moment);
     QCOMPARE(*book.nextSaleNumber(Day), next);
 }
 
@@ -145,7 +142,7 @@ void TestSaleBook::writesOrderAndLines() {
     TempShop shop;
     Cart cart = cartOf({{Zhonghua, 2}});
     cart.append(line(Shuangxi, u"A2"_s, u"红双喜"_s, "1", "38", "0.9", "34.20", u"送货"_s));
-    SaleBook(shop.db()).save(saleOf(u"A170313-0001"_s, cart, u"200"_s));
+    SaleBook(shop.db()).save(saleOf(u"A170313-0001"_s, cart, u"200"_s), Moment);
     QCOMPARE(rows(shop.db(), u"SELECT [ID号] || '|' || [日期] || '|' || [实收] || '|' || [找零] "
                              u"FROM [订单]"_s),
              QStringList{u"A170313-0001|2017-03-13|200|75.80"_s});
@@ -199,8 +196,8 @@ void TestSaleBook::savingAgainReplacesTheSale() {
     shop.db().exec(u"INSERT INTO [出入库] ([销售号], [ID号], [数量], [类别], [日期]) "
                    u"VALUES ('A170313-0001x', ?, 50000, '入库', '2017-03-13')",
                    Zhonghua);
-    book.save(saleOf(u"A170313-0001"_s, cartOf(first), u"100"_s));
-    book.save(saleOf(u"A170313-0001"_s, cartOf(second), u"50"_s));
+    book.save(saleOf(u"A170313-0001"_s, cartOf(first), u"100"_s), Moment);
+    book.save(saleOf(u"A170313-0001"_s, cartOf(second), u"50"_s), Moment);
     QCOMPARE((QStringList{stock(shop.db(), Zhonghua), stock(shop.db(), Shuangxi),
                           stock(shop.db(), Baisha)}),
              stocks);
@@ -220,7 +217,7 @@ void TestSaleBook::numbersLinesByPosition() {
     Cart cart;
     for (int i = 0; i < 13; ++i)
         cart.addProduct(pick(ProductFixture::barcode(u"行"_s, i)));
-    SaleBook(shop.db()).save(saleOf(u"A170313-0007"_s, cart));
+    SaleBook(shop.db()).save(saleOf(u"A170313-0007"_s, cart), Moment);
     const QStringList numbers =
         rows(shop.db(), u"SELECT [销售号] FROM [出入库] ORDER BY [销售号]"_s);
     QCOMPARE(numbers.size(), 13);
@@ -233,12 +230,12 @@ void TestSaleBook::writesLineOfAGoneProductWithoutStock() {
     TempShop shop;
     SaleBook book(shop.db());
     Cart cart = cartOf({{u"gone"_s, 2}, {Zhonghua, 1}});
-    book.save(saleOf(u"A170313-0001"_s, cart));
+    book.save(saleOf(u"A170313-0001"_s, cart), Moment);
     QCOMPARE(rows(shop.db(), u"SELECT quote([进价]) || quote([厂家]) || quote([库存]) || [金额] "
                              u"FROM [出入库] WHERE [ID号] = 'gone'"_s),
              QStringList{u"NULLNULLNULL900000"_s});
     QCOMPARE(stock(shop.db(), Zhonghua), u"87"_s);
-    book.remove(u"A170313-0001"_s);
+    book.remove(u"A170313-0001"_s, Moment);
     QCOMPARE(stock(shop.db(), Zhonghua), u"88"_s);
 }
 
@@ -248,7 +245,7 @@ void TestSaleBook::cutsLongNamesToTheColumn() {
     ProductFixture::add(shop.db(), {u"long"_s, name, u"厂"_s, Decimal::fromInt(1), Decimal()});
     Cart cart;
     cart.addProduct({QString(), u"long"_s, u"Along"_s, name, u"包"_s, Decimal::fromInt(1)});
-    SaleBook(shop.db()).save(saleOf(u"A170313-0001"_s, cart));
+    SaleBook(shop.db()).save(saleOf(u"A170313-0001"_s, cart), Moment);
     QCOMPARE(rows(shop.db(), u"SELECT [名称] FROM [出入库]"_s), QStringList{QString(50, u'长')});
     QCOMPARE(rows(shop.db(), u"SELECT [名称] FROM [商品] WHERE [ID号] = 'long'"_s),
              QStringList{name});
@@ -280,7 +277,7 @@ void TestSaleBook::refusesWhatCannotBeStored() {
     cart.setQuantity(0, quantity);
     const QString before = ProductFixture::snapshot(shop.db());
     try {
-        SaleBook(shop.db()).save(saleOf(u"A170313-0001"_s, cart, received));
+        SaleBook(shop.db()).save(saleOf(u"A170313-0001"_s, cart, received), Moment);
         QFAIL("the sale was stored");
     } catch (const Refusal& refusal) {
         QVERIFY2(refusal.reason().contains(message), qPrintable(refusal.reason()));
@@ -293,7 +290,7 @@ void TestSaleBook::storesTheMostLines() {
     Cart cart;
     for (int i = 0; i < SaleBook::MaxLines; ++i)
         cart.addProduct(pick(QString::number(i)));
-    SaleBook(shop.db()).save(saleOf(u"A170313-0001"_s, cart));
+    SaleBook(shop.db()).save(saleOf(u"A170313-0001"_s, cart), Moment);
     QCOMPARE(rows(shop.db(), u"SELECT max([销售号]) FROM [出入库]"_s),
              QStringList{u"A170313-0001998"_s});
 }
@@ -306,6 +303,7 @@ void TestSaleBook::failedSaveLeavesDatabaseAsBefore_data() {
     QTest::newRow("stock of the second product")
         << u"BEFORE UPDATE ON [商品] WHEN NEW.[ID号] = '20170313183432'"_s << QString();
     QTest::newRow("deleting the stored lines") << u"BEFORE DELETE ON [出入库]"_s << QString();
+    QTest::newRow("recording the correction") << u"BEFORE INSERT ON [销售修改]"_s << QString();
     QTest::newRow("a remark longer than its column") << QString() << QString(51, u'x');
 }
 
@@ -314,7 +312,7 @@ void TestSaleBook::failedSaveLeavesDatabaseAsBefore() {
     QFETCH(QString, remark);
     TempShop shop;
     SaleBook book(shop.db());
-    book.save(saleOf(u"A170313-0001"_s, cartOf({{Zhonghua, 3}}), u"1"_s));
+    book.save(saleOf(u"A170313-0001"_s, cartOf({{Zhonghua, 3}}), u"1"_s), Moment);
     if (!trigger.isEmpty()) {
         const QString create =
             u"CREATE TRIGGER [fail] " + trigger + u" BEGIN SELECT RAISE(ABORT, 'injected'); END;";
@@ -325,11 +323,11 @@ void TestSaleBook::failedSaveLeavesDatabaseAsBefore() {
     const QString before = ProductFixture::snapshot(shop.db());
     // A trigger's abort is a DbError, the remark a Refusal: the same rollback for both.
     QVERIFY_THROWS_EXCEPTION(std::runtime_error,
-                             book.save(saleOf(u"A170313-0001"_s, cart, u"2"_s)));
+                             book.save(saleOf(u"A170313-0001"_s, cart, u"2"_s), Moment));
     QCOMPARE(ProductFixture::snapshot(shop.db()), before);
     // The book stays usable after the rollback.
     shop.db().execScript(u"DROP TRIGGER IF EXISTS [fail];");
-    book.save(saleOf(u"A170313-0001"_s, cartOf({{Zhonghua, 1}}), u"2"_s));
+    book.save(saleOf(u"A170313-0001"_s, cartOf({{Zhonghua, 1}}), u"2"_s), Moment);
     QCOMPARE(stock(shop.db(), Zhonghua), u"87"_s);
 }
 
@@ -340,32 +338,66 @@ void TestSaleBook::loadsLinesInWrittenOrder() {
         line(Shuangxi, u"A3"_s, u"红双喜"_s, "1.5", "38", ".9", "51.30", u"备"_s);
     cart.append(third);
     SaleBook book(shop.db());
-    book.save(saleOf(u"A170313-0002"_s, cart));
-    book.save(saleOf(u"A170313-0001"_s, cartOf({{Zhonghua, 1}})));
-    const Cart shown = book.load(u"A170313-0002"_s);
+    book.save(saleOf(u"A170313-0002"_s, cart), Moment);
+    book.save(saleOf(u"A170313-0001"_s, cartOf({{Zhonghua, 1}})), Moment);
+    const Cart shown = book.load(u"A170313-0002"_s).cart;
     QCOMPARE(shown.size(), 3);
     QCOMPARE(shown.line(0).productId, Baisha);
     QCOMPARE(shown.line(1).quantity, Decimal::fromInt(3));
     QVERIFY(shown.line(2) == third);
     QCOMPARE(shown.totals().total, cart.totals().total);
-    QVERIFY(book.load(u"A170313-0003"_s).isEmpty());
+    QVERIFY(book.load(u"A170313-0003"_s).cart.isEmpty());
 }
 
 void TestSaleBook::removeGivesStockBack() {
     TempShop shop;
     SaleBook book(shop.db());
-    book.save(saleOf(u"A170313-0001"_s, cartOf({{Zhonghua, 2}})));
-    book.save(saleOf(u"A170313-0002"_s, cartOf({{Zhonghua, 1}})));
+    book.save(saleOf(u"A170313-0001"_s, cartOf({{Zhonghua, 2}})), Moment);
+    book.save(saleOf(u"A170313-0002"_s, cartOf({{Zhonghua, 1}})), Moment);
     QCOMPARE(stock(shop.db(), Zhonghua), u"85"_s);
-    book.remove(u"A170313-0001"_s);
+    book.remove(u"A170313-0001"_s, Moment);
     QCOMPARE(stock(shop.db(), Zhonghua), u"87"_s);
     QCOMPARE(book.history(Day, Day).size(), 1);
     QCOMPARE(book.history(Day, Day).at(0).number, u"A170313-0002"_s);
     QCOMPARE(rows(shop.db(), u"SELECT [销售号] FROM [出入库]"_s),
              QStringList{u"A170313-0002000"_s});
     const QString before = ProductFixture::snapshot(shop.db());
-    book.remove(u"A170313-0009"_s); // never saved
+    book.remove(u"A170313-0009"_s, Moment); // never saved
     QCOMPARE(ProductFixture::snapshot(shop.db()), before);
+}
+
+void TestSaleBook::recordsPaymentsCorrectionsAndDeletions() {
+    TempShop shop;
+    SaleBook book(shop.db());
+    const QString number = u"A170313-0001"_s;
+    const auto order = [&] {
+        return rows(shop.db(), u"SELECT [实收] || '|' || [找零] || '|' || [付款] FROM [订单]"_s);
+    };
+    const auto changes = [&] {
+        return rows(shop.db(), u"SELECT [销售号] || '|' || [日期] || '|' || [时间] || '|' || "
+                               u"[类别] || '|' || [原金额] || '|' || ifnull([新金额], '-') "
+                               u"FROM [销售修改] ORDER BY rowid"_s);
+    };
+    Sale sale = saleOf(number, cartOf({{Zhonghua, 2}}));
+    sale.payment = PaymentMethod::WeChat;
+    book.save(sale, Moment); // nothing typed: the customer paid the total
+    QCOMPARE(order(), QStringList{u"90.00||微信"_s});
+    book.settle(number, u"100"_s, u"10.00"_s, PaymentMethod::Cash);
+    QCOMPARE(order(), QStringList{u"100|10.00|现金"_s});
+    QVERIFY(changes().isEmpty()); // paying is no correction
+    sale.cart = cartOf({{Zhonghua, 1}});
+    book.save(sale, QDateTime(Day.addDays(1), QTime(9, 5, 7)));
+    shop.db().execScript(u"CREATE TRIGGER [fail] BEFORE INSERT ON [销售修改] "
+                         u"BEGIN SELECT RAISE(ABORT, 'injected'); END;");
+    QVERIFY_THROWS_EXCEPTION(DbError, book.remove(number, Moment));
+    QCOMPARE(book.history(Day, Day).size(), 1); // the deletion rolled back with its record
+    shop.db().execScript(u"DROP TRIGGER [fail];");
+    book.remove(number, Moment);
+    book.remove(u"A170313-0002"_s, Moment); // never saved: nothing to record
+    QCOMPARE(changes(), (QStringList{u"A170313-0001|2017-03-14|09:05:07|修改|900000|450000"_s,
+                                     u"A170313-0001|2017-03-13|18:00:00|删除|450000|-"_s}));
+    addOrder(shop.db(), number, Day); // a sale stored before payments were recorded
+    QCOMPARE(book.load(number).payment, PaymentMethod::Cash);
 }
 
 void TestSaleBook::listsHistory_data() {

@@ -40,8 +40,6 @@ private Q_SLOTS:
     void cells();
     void title_data();
     void title();
-    void fileName_data();
-    void fileName();
     void unwritablePathIsReported();
 };
 
@@ -132,22 +130,6 @@ void TestReportSheet::title() {
     QFETCH(QString, to);
     QFETCH(QString, title);
     QCOMPARE(ReportSheet::title(category, from, to), title);
-}
-
-void TestReportSheet::fileName_data() {
-    QTest::addColumn<QString>("chosen");
-    QTest::addColumn<QString>("file");
-    QTest::newRow("no suffix") << u"/tmp/报表"_s << u"/tmp/报表.xlsx"_s;
-    QTest::newRow("suffix already there") << u"/tmp/报表.xlsx"_s << u"/tmp/报表.xlsx"_s;
-    QTest::newRow("suffix in capitals") << u"/tmp/报表.XLSX"_s << u"/tmp/报表.XLSX"_s;
-    QTest::newRow("the old suffix") << u"/tmp/报表.xls"_s << u"/tmp/报表.xlsx"_s;
-    QTest::newRow("another suffix") << u"/tmp/报表.txt"_s << u"/tmp/报表.txt.xlsx"_s;
-}
-
-void TestReportSheet::fileName() {
-    QFETCH(QString, chosen);
-    QFETCH(QString, file);
-    QCOMPARE(ReportSheet::fileName(chosen), file);
 }
 
 void TestReportSheet::unwritablePathIsReported() {

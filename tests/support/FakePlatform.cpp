@@ -18,8 +18,18 @@ bool FakePlatform::askYesNo(QWidget*, const QString& text) {
     return answers.isEmpty() ? true : answers.takeFirst();
 }
 
+Platform::Answer FakePlatform::askYesNoCancel(QWidget*, const QString& text) {
+    messages.append(text);
+    questions.append(text);
+    return choices.isEmpty() ? Answer::Yes : choices.takeFirst();
+}
+
 QString FakePlatform::saveFileName(QWidget*, const QString&, const QString&) {
     return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
+}
+
+QString FakePlatform::openFileName(QWidget*, const QString&, const QString&) {
+    return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
 }
 
 QString FakePlatform::folderName(QWidget*, const QString&) {

@@ -12,9 +12,12 @@ public:
     void inform(QWidget* parent, const QString& text) override;
     void warn(QWidget* parent, const QString& text) override;
     bool askYesNo(QWidget* parent, const QString& text) override;
+    Answer askYesNoCancel(QWidget* parent, const QString& text) override;
+    void beep() override { ++beeps; }
     QString driveDRoot() const override { return dRoot; }
     QString driveCRoot() const override { return cRoot; }
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
     QString folderName(QWidget* parent, const QString& title) override;
     QStringList printerNames() const override { return printers; }
     QString defaultPrinterName() const override { return defaultPrinter; }
@@ -43,12 +46,15 @@ public:
     std::function<void(const RawPrinterTarget&, const QByteArray&, RawDone)> rawPrinter;
 
     QList<bool> answers;       // next answers of askYesNo; Yes when empty
+    QList<Answer> choices;     // next answers of askYesNoCancel; Yes when empty
     QStringList saveAnswers;   // next answers of saveFileName; cancel when empty
+    QStringList openAnswers;   // next answers of openFileName; cancel when empty
     QStringList folderAnswers; // next answers of folderName; cancel when empty
 
     QStringList messages;  // every text shown: information, warnings and questions alike
     QStringList warnings;  // the texts of the warnings only
     QStringList questions; // the texts of the questions only
+    int beeps = 0;
     QList<QUrl> openedUrls;
     bool browser = true;        // whether a browser takes the pages opened
     QStringList openedPrinters; // device names asked for, opened or not

@@ -78,11 +78,25 @@ bool ProductPickList::eventFilter(QObject* watched, QEvent* event) {
         return false;
     if (m_searchedOnEnter.contains(box))
         search(box->text());
-    if (m_entries.size() == 1) {
-        setCurrentRow(0);
-        pick(0);
-    } else {
+    if (!pickCode(box->text()))
         Q_EMIT enterWithoutPick();
+    return true;
+}
+
+bool ProductPickList::pickCode(const QString& text) {
+    QList<PickEntry> exact;
+    try {
+        exact = m_catalogue.withCode(text);
+    } catch (const DbError&) {
+        // then the listed search decides alone
     }
+    if (exact.size() == 1) {
+        Q_EMIT picked(exact.first());
+        return true;
+    }
+    if (m_entries.size() != 1)
+        return false;
+    setCurrentRow(0);
+    pick(0);
     return true;
 }

@@ -10,7 +10,8 @@ class QLineEdit;
 
 // The products a search box finds, at most 200 in name order, the only match selected at once.
 // Down in a box it serves moves into the list; Enter or a double click in the list picks the
-// selected product, and Enter in the box picks the only match.
+// selected product, and Enter in the box picks the product coded exactly as the text, else
+// the only match.
 class ProductPickList : public QListWidget {
     Q_OBJECT
 public:
@@ -24,6 +25,10 @@ public:
 
     void serve(QLineEdit* box, Searched searched);
     void search(const QString& text);
+    // What a code ended by Enter names, once the list shows its search: the one product whose
+    // code is exactly the text wins over those whose code or name merely contain it; else the
+    // only product listed. False, and nothing picked, when neither is there.
+    bool pickCode(const QString& text);
 
 Q_SIGNALS:
     void picked(const PickEntry& product);

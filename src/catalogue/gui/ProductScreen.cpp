@@ -2,12 +2,13 @@
 
 #include "base/AppContext.h"
 #include "base/Platform.h"
-#include "catalogue/Pinyin.h"
+#include "catalogue/ProductSheet.h"
 #include "data/ColumnWidth.h"
 #include "data/DateText.h"
 #include "data/DbError.h"
 #include "data/Decimal.h"
 #include "data/Refusal.h"
+#include "sheets/SheetFile.h"
 #include "ui/EntryField.h"
 #include "ui/Placed.h"
 #include "ui/Twips.h"
@@ -133,6 +134,12 @@ void ProductScreen::buildButtons() {
     connect(m_save, &QPushButton::clicked, this, &ProductScreen::save);
     connect(m_delete, &QPushButton::clicked, this, &ProductScreen::remove);
     connect(m_autoNumber, &QCheckBox::clicked, this, &ProductScreen::autoNumberClicked);
+    auto* importButton = placed<QPushButton>(this, u"importProducts"_s,
+                                             Twips::rect(60, 7155, 1215, 375), u"商品导入"_s);
+    auto* exportButton = placed<QPushButton>(this, u"exportProducts"_s,
+                                             Twips::rect(1395, 7155, 1215, 375), u"商品导出"_s);
+    connect(importButton, &QPushButton::clicked, this, &ProductScreen::importWanted);
+    connect(exportButton, &QPushButton::clicked, this, &ProductScreen::exportListed);
 }
 
 void ProductScreen::wireFields() {
@@ -255,6 +262,18 @@ void ProductScreen::remove() {
     m_add->setFocus();
 }
 
+void ProductScreen::exportListed() {
+    const QString chosen =
+        m_platform.saveFileName(this, u"另存为"_s, u"Excel文件 (*.xlsx)"_s).trimmed();
+    if (chosen.isEmpty())
+        return;
+    const QString failure = ProductSheet::write(SheetFile::fileName(chosen), m_list.rows);
+    if (failure.isEmpty())
+        m_platform.inform(this, u"文件导出成功！"_s);
+    else
+        m_platform.inform(this, u"导出失败："_s + failure);
+}
+
 void ProductScreen::autoNumberClicked(bool ticked) {
     m_code->setText(ticked ? u'A' + m_currentId : QString());
 }
@@ -265,7 +284,7 @@ void ProductScreen::nameChanged(const QString& text) {
         m_name->setText(QString(text).remove(u'\\'));
         return;
     }
-    m_pinyin->setText(PinyinCode(text.trimmed()));
+    m_pinyin->setText(ProductEntry::pinyinOf(text));
 }
 
 void ProductScreen::variantChanged(const QString& text) {

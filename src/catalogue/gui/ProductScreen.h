@@ -25,6 +25,10 @@ public:
     // The product that 保存 and 删除 act on: begun at opening or by 添加, or clicked in the list.
     QString currentProductId() const { return m_currentId; }
 
+Q_SIGNALS:
+    // "商品导入" was pressed.
+    void importWanted();
+
 private:
     void buildSearchBar();
     void buildGrid();
@@ -38,6 +42,7 @@ private:
     void add();
     void save();
     void remove();
+    void exportListed();
     void autoNumberClicked(bool ticked);
     void nameChanged(const QString& text);
     void variantChanged(const QString& text);

@@ -62,10 +62,16 @@ void HistoryPanel::query() {
         m_sales = m_book.history(range->from, range->to);
         const QSignalBlocker blocker(m_list);
         for (const SaleSummary& sale : m_sales)
-            m_list->addItem(sale.number + u'[' + DateText::format(sale.date) + u']');
+            m_list->addItem(sale.number + u'[' + DateText::format(sale.date) + u"] "_s +
+                            Payment::text(sale.payment));
     } catch (const DbError&) {
         // a failed read leaves the list empty
     }
+}
+
+void HistoryPanel::clearSelection() {
+    const QSignalBlocker blocker(m_list);
+    m_list->clearSelection();
 }
 
 void HistoryPanel::hideMenu() {

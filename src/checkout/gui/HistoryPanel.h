@@ -26,6 +26,8 @@ public:
     void setRange(QDate from, QDate to);
     void query();
     void hideMenu();
+    // No entry selected, and no sale shown for it.
+    void clearSelection();
 
 Q_SIGNALS:
     void saleChosen(const SaleSummary& sale);

@@ -1,7 +1,5 @@
 #include "checkout/gui/ReceiptRenderer.h"
 
-#include "checkout/ReceiptLayout.h"
-
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
@@ -39,16 +37,15 @@ ReceiptRenderer::ReceiptRenderer(QPrinter& printer)
     : m_printer(printer)
     , m_face(chineseFace()) {}
 
-bool ReceiptRenderer::print(const SettingsRow& settings, const ReceiptSale& sale) {
-    const ReceiptLayout layout(settings, sale, [this](const QString& text, double pointSize) {
-        return textWidth(text, pointSize);
-    });
+bool ReceiptRenderer::print(const QString& documentName, const ReceiptPageLayout& layOut) {
+    const ReceiptPage page = layOut(
+        [this](const QString& text, double pointSize) { return textWidth(text, pointSize); });
 
-    m_printer.setDocName(sale.saleNumber);
+    m_printer.setDocName(documentName);
     m_printer.setFullPage(true);
     m_printer.setPageOrientation(QPageLayout::Portrait);
-    m_printer.setPageSize(QPageSize(QSizeF(ReceiptLayout::PaperWidth, layout.pageHeight()),
-                                    QPageSize::Millimeter, u"Receipt"_s, QPageSize::ExactMatch));
+    m_printer.setPageSize(QPageSize(QSizeF(page.width, page.height), QPageSize::Millimeter,
+                                    u"Receipt"_s, QPageSize::ExactMatch));
     m_printer.setPageMargins(QMarginsF(), QPageLayout::Millimeter);
 
     QPainter painter;
@@ -56,7 +53,7 @@ bool ReceiptRenderer::print(const SettingsRow& settings, const ReceiptSale& sale
         return false;
     painter.setPen(QPen(Qt::black, devicePixels(RuleWidth)));
     // Drawn unscaled in device pixels: a scaled painter rounds the font sizes.
-    for (const ReceiptOperation& operation : layout.operations()) {
+    for (const ReceiptOperation& operation : page.operations) {
         const double x = devicePixels(operation.x);
         const double y = devicePixels(operation.y);
         if (operation.kind == ReceiptOperation::Kind::Rule) {

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "checkout/ReceiptPage.h"
+
 #include <QFont>
 
 class QPrinter;
-struct ReceiptSale;
-struct SettingsRow;
 
 // Lays a receipt out with the printer's own font metrics and prints it as one page of the
 // roll, exactly as long as the receipt.
@@ -13,7 +13,7 @@ public:
     explicit ReceiptRenderer(QPrinter& printer);
 
     // False when the printer would not start the job.
-    bool print(const SettingsRow& settings, const ReceiptSale& sale);
+    bool print(const QString& documentName, const ReceiptPageLayout& layOut);
 
 private:
     QFont fontAt(double pointSize) const;

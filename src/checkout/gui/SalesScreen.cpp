@@ -4,8 +4,11 @@
 #include "base/Platform.h"
 #include "base/SettingsBook.h"
 #include "checkout/gui/CartView.h"
+#include "checkout/gui/HeldCartList.h"
 #include "checkout/gui/HistoryPanel.h"
+#include "checkout/gui/PaymentBar.h"
 #include "checkout/gui/ProductPicker.h"
+#include "data/ColumnWidth.h"
 #include "data/DateText.h"
 #include "data/DbError.h"
 #include "data/Refusal.h"
@@ -21,6 +24,8 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
+
+#include <vector>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -55,15 +60,23 @@ QPixmap savedMarkPicture(QSize size) {
     return picture;
 }
 
+const QString UnsavedQuestion = u"当前销售尚未保存，是否保存？"_s;
+const QString SaveFailed = u"保存失败："_s;
+
+// Long enough for any product code a scanner may type into the box before Enter tells it
+// from an amount.
+constexpr int ReceivedBoxLength = ColumnWidth::of(u"商品", u"编号");
+
 } // namespace
 
 SalesScreen::SalesScreen(AppContext& context, QWidget* parent)
     : QWidget(parent)
     , m_context(context)
-    , m_book(context.database)
-    , m_picker(new ProductPicker(context.database, this))
-    , m_history(new HistoryPanel(m_book, context.platform, this))
-    , m_cartView(new CartView(m_sale.cart, this)) {
+    , m_session(context.database)
+    , m_picker(new ProductPicker(context.database, context.platform, this))
+    , m_history(new HistoryPanel(m_session.book(), context.platform, this))
+    , m_cartView(new CartView(m_session.sale().cart, this))
+    , m_heldList(new HeldCartList(this)) {
     setObjectName(u"salesScreen"_s);
     setWindowTitle(u"销售管理"_s);
     setFixedSize(Twips::size(Width, Height));
@@ -80,6 +93,9 @@ SalesScreen::SalesScreen(AppContext& context, QWidget* parent)
     connect(m_cartView, &CartView::cartEdited, this, &SalesScreen::showTotals);
     connect(m_cartView, &CartView::rowSelected, this, [this] { m_deleteButton->setEnabled(true); });
     connect(m_cartView, &CartView::pressed, m_history, &HistoryPanel::hideMenu);
+    connect(m_heldList, &HeldCartList::chosen, this, &SalesScreen::resumeSale);
+    connect(m_heldList, &HeldCartList::closed, m_picker, &ProductPicker::focusBox);
+    m_heldList->raise();
 
     m_picker->reset();
     m_history->query();
@@ -88,7 +104,7 @@ SalesScreen::SalesScreen(AppContext& context, QWidget* parent)
     } catch (const DbError&) {
         // without a readable settings row the screen starts in search mode
     }
-    newSale();
+    startNextSale();
 }
 
 void SalesScreen::buildSaleHeader() {
@@ -98,6 +114,9 @@ void SalesScreen::buildSaleHeader() {
     label(u"日期："_s, this, Twips::rect(5580, 60, 540, 240), 9, true);
     m_saleDateLabel = label(QString(), this, Twips::rect(6120, 60, 1300, 240), 9, true);
     m_saleDateLabel->setObjectName(u"saleDate"_s);
+    label(u"F9:添加  F12:保存  F10:修改数量  F11:修改折扣"_s, this,
+          Twips::rect(7500, 60, 3915, 240));
+    label(u"F2:挂单  F1:取单"_s, this, Twips::rect(11475, 60, 2040, 240));
 }
 
 void SalesScreen::buildTotals() {
@@ -119,7 +138,7 @@ void SalesScreen::buildTotals() {
     amountFont.setPointSize(15);
     amountFont.setBold(true);
     m_received->setFont(amountFont);
-    m_received->setMaxLength(ReceivedWidth);
+    m_received->setMaxLength(ReceivedBoxLength);
     m_received->installEventFilter(this);
     connect(m_received, &QLineEdit::textChanged, this, &SalesScreen::receivedChanged);
 
@@ -131,8 +150,10 @@ void SalesScreen::buildTotals() {
     palette.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xC0));
     m_change->setPalette(palette);
 
-    label(u"F9:添加  F12:保存  F10:修改数量  F11:修改折扣"_s, this,
-          Twips::rect(9480, 7530, 3915, 240));
+    m_paymentBar = new PaymentBar(this);
+    m_paymentBar->setGeometry(Twips::rect(7140, 7575, 6435, 285));
+    connect(m_paymentBar, &PaymentBar::chosen, this, &SalesScreen::choosePayment);
+
     m_savedMark = new QLabel(this);
     m_savedMark->setObjectName(u"savedMark"_s);
     m_savedMark->setGeometry(Twips::rect(7200, 2400, 2400, 1200));
@@ -179,13 +200,17 @@ void SalesScreen::buildButtons() {
 }
 
 void SalesScreen::buildKeys() {
-    const std::pair<Qt::Key, std::function<void()>> keys[] = {
+    std::vector<std::pair<Qt::Key, std::function<void()>>> keys = {
+        {Qt::Key_F1, [this] { listHeldCarts(); }},
+        {Qt::Key_F2, [this] { holdSale(); }},
         {Qt::Key_F4, [this] { printReceipt(); }},
         {Qt::Key_F9, [this] { newSale(); }},
         {Qt::Key_F10, [this] { m_cartView->focusTopCell(CartView::Quantity); }},
         {Qt::Key_F11, [this] { m_cartView->focusTopCell(CartView::Discount); }},
         {Qt::Key_F12, [this] { saveSale(); }},
     };
+    for (const PaymentMethod method : Payment::Methods)
+        keys.emplace_back(PaymentBar::keyOf(method), [this, method] { choosePayment(method); });
     for (const auto& [key, action] : keys) {
         auto* shortcut = new QShortcut(QKeySequence(key), this);
         shortcut->setContext(Qt::WidgetWithChildrenShortcut);
@@ -197,49 +222,77 @@ QDate SalesScreen::today() const {
     return m_context.platform.now().date();
 }
 
-void SalesScreen::newSale() {
-    const QDate day = today();
+bool SalesScreen::attempt(const QString& failure, const std::function<void()>& step) {
     try {
-        const std::optional<QString> number = m_book.nextSaleNumber(day);
-        if (!number) {
-            m_context.platform.inform(this, u"今天已有%1单销售，单号已用完，不能再开新单。"_s.arg(
-                                                SaleBook::MaxSalesPerDay));
-            return;
-        }
-        m_sale.number = *number;
+        step();
+        return true;
+    } catch (const Refusal& refusal) {
+        m_context.platform.inform(this, failure + refusal.reason());
     } catch (const DbError& error) {
-        m_context.platform.inform(this, u"读取销售单号失败："_s + error.message());
-        return;
+        m_context.platform.inform(this, failure + error.message());
     }
-    m_sale.date = day;
-    showSaleHeader();
-    m_sale.cart.clear();
-    m_cartView->refill();
-    m_cartView->resetSelection();
-    m_received->clear();
-    m_change->clear();
-    showTotals();
+    return false;
+}
+
+bool SalesScreen::mayLeaveSale() {
+    if (!m_session.isUnsaved())
+        return true;
+    switch (m_context.platform.askYesNoCancel(this, UnsavedQuestion)) {
+    case Platform::Answer::Yes:
+        return save();
+    case Platform::Answer::No:
+        m_session.abandon();
+        return true;
+    case Platform::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void SalesScreen::newSale() {
+    if (mayLeaveSale())
+        startNextSale();
+}
+
+bool SalesScreen::settle() {
+    return attempt(SaveFailed, [this] { m_session.settle(); });
+}
+
+bool SalesScreen::startNextSale() {
+    bool started = false;
+    if (!settle() ||
+        !attempt(u"读取销售单号失败："_s, [&] { started = m_session.startNext(today()); }))
+        return false;
+    if (!started) {
+        m_context.platform.inform(
+            this, u"今天已有%1单销售，单号已用完，不能再开新单。"_s.arg(SaleBook::MaxSalesPerDay));
+        return false;
+    }
+    showCurrentSale();
     m_picker->focusBox();
-    m_deleteButton->setEnabled(false);
+    return true;
 }
 
 void SalesScreen::saveSale() {
-    try {
-        m_book.save(m_sale);
-    } catch (const Refusal& refusal) {
-        m_context.platform.inform(this, u"保存失败："_s + refusal.reason());
-        return;
-    } catch (const DbError& error) {
-        m_context.platform.inform(this, u"保存失败："_s + error.message());
-        return;
-    }
+    save();
+}
+
+bool SalesScreen::save() {
+    bool saved = false;
+    if (!attempt(SaveFailed, [&] { saved = m_session.save(m_context.platform.now()); }))
+        return false;
+    if (!saved)
+        return true; // nothing new: no second receipt
     m_history->setRange(today(), today());
     m_history->query();
     m_savedMark->show();
     m_savedMark->raise();
     m_savedMarkTimer->start();
+    // Selected, so that what comes next, an amount or the next customer's scan, replaces it.
     m_received->setFocus();
+    m_received->selectAll();
     Q_EMIT saleSaved(receiptSale());
+    return true;
 }
 
 void SalesScreen::printReceipt() {
@@ -247,81 +300,156 @@ void SalesScreen::printReceipt() {
 }
 
 ReceiptSale SalesScreen::receiptSale() const {
-    return ReceiptSale::of(m_sale);
+    return ReceiptSale::of(m_session.sale());
 }
 
 void SalesScreen::addProduct(const PickEntry& product) {
-    m_cartView->refill(m_sale.cart.addProduct(product));
+    // The saved sale's customer has paid: what is scanned now is the next one's.
+    if (m_session.isJustSaved() && !startNextSale())
+        return;
+    m_cartView->refill(m_session.sale().cart.addProduct(product));
     showTotals();
     m_picker->reset();
 }
 
 void SalesScreen::deleteLine() {
     if (const std::optional<int> line = m_cartView->selectedLine())
-        m_sale.cart.removeLine(*line);
+        m_session.sale().cart.removeLine(*line);
     m_cartView->refill();
     m_cartView->resetSelection();
     m_deleteButton->setEnabled(false);
     showTotals();
 }
 
-void SalesScreen::showSale(const SaleSummary& stored) {
-    try {
-        m_sale.cart = m_book.load(stored.number);
-    } catch (const DbError& error) {
-        // An empty cart under the stored number would replace the stored lines on F12.
-        m_context.platform.inform(this, u"读取销售记录失败："_s + error.message());
+void SalesScreen::showSale(SaleSummary stored) {
+    if (!mayLeaveSale() || !settle()) {
+        m_history->clearSelection();
         return;
     }
-    m_sale.number = stored.number;
-    if (stored.date.isValid())
-        m_sale.date = stored.date;
-    showSaleHeader();
-    m_cartView->refill();
-    m_cartView->resetSelection();
-    showTotals();
-    m_deleteButton->setEnabled(false);
-    m_received->clear();
-    m_change->clear();
+    // An empty cart under the stored number would replace the stored lines on F12.
+    if (!attempt(u"读取销售记录失败："_s, [&] { m_session.show(stored); }))
+        return;
+    showCurrentSale();
 }
 
 void SalesScreen::deleteSale() {
     if (!m_context.platform.askYesNo(this, u"该数据删除后将不能恢复，确认删除吗？"_s))
         return;
-    try {
-        m_book.remove(m_sale.number);
-    } catch (const Refusal& refusal) {
-        m_context.platform.inform(this, u"保存失败："_s + refusal.reason());
+    bool started = false;
+    if (!attempt(SaveFailed,
+                 [&] { started = m_session.removeAndStartNext(m_context.platform.now()); }))
         return;
-    } catch (const DbError& error) {
-        m_context.platform.inform(this, u"保存失败："_s + error.message());
+    m_history->query();
+    if (started) {
+        showCurrentSale();
+        m_picker->focusBox();
+    }
+}
+
+void SalesScreen::receivedEntered() {
+    const QString typed = m_received->text();
+    if (Sale::canBeAmount(typed)) {
+        // A saved sale is done once paid: the next customer's scan belongs in the box, where it
+        // begins the next sale; an unsaved one waits for Enter on 添加(F9), which asks.
+        if (settle() && m_session.isJustSaved())
+            m_picker->focusBox();
+        else
+            m_newButton->setFocus();
         return;
     }
-    m_history->query();
-    newSale();
+    // A scanner's code: the next customer's first product, or one more of this one's.
+    m_session.forgetStrayReceived();
+    showReceived();
+    m_picker->scan(typed);
+}
+
+void SalesScreen::choosePayment(PaymentMethod method) {
+    m_session.sale().payment = method;
+    m_paymentBar->showMethod(method);
+    showTotals();
+}
+
+void SalesScreen::holdSale() {
+    if (m_session.sale().cart.isEmpty())
+        return;
+    bool held = false;
+    if (!attempt(SaveFailed, [&] { held = m_session.hold(m_context.platform.now()); }))
+        return;
+    if (!held) {
+        m_picker->showNotice(u"已保存的销售不能挂单"_s);
+        return;
+    }
+    if (!startNextSale())
+        showCurrentSale();
+    m_picker->showNotice(u"已挂单，按F1取单"_s);
+}
+
+void SalesScreen::listHeldCarts() {
+    QList<HeldCartSummary> held;
+    if (!attempt(u"读取挂单失败："_s, [&] { held = m_session.heldCarts().list(); }))
+        return;
+    if (held.isEmpty()) {
+        m_picker->showNotice(u"没有挂单"_s);
+        return;
+    }
+    m_heldList->open(held);
+}
+
+void SalesScreen::resumeSale(qint64 heldId) {
+    if (!mayLeaveSale() || !startNextSale())
+        return;
+    if (attempt(u"取单失败："_s, [&] { m_session.resume(heldId); }))
+        showCurrentSale();
+}
+
+void SalesScreen::showCurrentSale() {
+    showSaleHeader();
+    m_cartView->refill();
+    m_cartView->resetSelection();
+    m_deleteButton->setEnabled(false);
+    m_paymentBar->showMethod(m_session.sale().payment);
+    showTotals();
+    showReceived();
 }
 
 void SalesScreen::showSaleHeader() {
-    m_saleNumberLabel->setText(m_sale.number);
-    m_saleDateLabel->setText(DateText::format(m_sale.date));
+    m_saleNumberLabel->setText(m_session.sale().number);
+    m_saleDateLabel->setText(DateText::format(m_session.sale().date));
 }
 
 void SalesScreen::showTotals() {
-    const Cart::Totals totals = m_sale.cart.totals();
+    const Cart::Totals totals = m_session.sale().cart.totals();
     m_total->setText(totals.total.moneyText());
     m_discountGiven->setText(totals.discountGiven.moneyText());
+    // Paid otherwise than in cash, the customer hands over the total unless told otherwise.
+    const bool cash = m_session.sale().payment == PaymentMethod::Cash;
+    m_received->setPlaceholderText(cash ? QString() : totals.total.moneyText());
+}
+
+void SalesScreen::showReceived() {
+    {
+        const QSignalBlocker blocker(m_received);
+        m_received->setText(m_session.sale().received());
+    }
+    m_change->setText(m_session.sale().changeText());
+    showTotals();
 }
 
 void SalesScreen::receivedChanged(const QString& text) {
-    m_sale.receive(text);
-    m_change->setText(m_sale.changeText());
+    m_session.sale().receive(text);
+    m_change->setText(Sale::canBeAmount(text) ? m_session.sale().changeText() : QString());
 }
 
 void SalesScreen::closeEvent(QCloseEvent* event) {
+    if (!mayLeaveSale()) {
+        event->ignore();
+        return;
+    }
+    settle(); // a failure is shown; the screen closes all the same
     try {
         SettingsBook(m_context.database).saveBarcodeMode(m_picker->barcodeMode());
     } catch (const DbError& error) {
-        m_context.platform.inform(this, u"保存失败："_s + error.message());
+        m_context.platform.inform(this, SaveFailed + error.message());
     }
     QWidget::closeEvent(event);
 }
@@ -334,6 +462,6 @@ void SalesScreen::mousePressEvent(QMouseEvent* event) {
 bool SalesScreen::eventFilter(QObject* watched, QEvent* event) {
     if (watched != m_received || !isEnterPress(event))
         return false;
-    m_newButton->setFocus();
+    receivedEntered();
     return true;
 }

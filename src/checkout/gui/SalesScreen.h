@@ -1,15 +1,17 @@
 #pragma once
 
 #include "checkout/ReceiptSale.h"
-#include "checkout/Sale.h"
-#include "checkout/SaleBook.h"
-#include "data/ColumnWidth.h"
+#include "checkout/SaleSession.h"
 
 #include <QDate>
 #include <QWidget>
 
+#include <functional>
+
 class CartView;
+class HeldCartList;
 class HistoryPanel;
+class PaymentBar;
 class ProductPicker;
 class QLabel;
 class QLineEdit;
@@ -18,8 +20,9 @@ class QTimer;
 struct AppContext;
 struct PickEntry;
 
-// The sales screen "销售管理": finds products, keeps the cart and its totals, saves, shows
-// and deletes sales. Receipts are printed, and the drawer opened, by whoever listens to
+// The sales screen "销售管理": finds products, keeps the cart and its totals, takes the
+// payment, saves, shows and deletes sales, and sets carts aside. An unsaved sale is never left
+// without asking. Receipts are printed, and the drawer opened, by whoever listens to
 // printRequested and saleSaved.
 class SalesScreen : public QWidget {
     Q_OBJECT
@@ -28,14 +31,14 @@ public:
     static constexpr int Width = 13635; // twips
     static constexpr int Height = 7860;
     static constexpr int SavedMarkMilliseconds = 500;
-    static constexpr int ReceivedWidth = ColumnWidth::of(u"订单", u"实收");
 
     explicit SalesScreen(AppContext& context, QWidget* parent = nullptr);
 
     ReceiptSale receiptSale() const;
 
 public Q_SLOTS:
-    // A fresh sale number of today, an empty cart, the focus in the search or barcode box.
+    // After asking about an unsaved sale: a fresh sale number of today, an empty cart, the
+    // focus in the search or barcode box.
     void newSale();
     void saveSale();
     void printReceipt();
@@ -55,22 +58,39 @@ private:
     void buildTotals();
     void buildButtons();
     void buildKeys();
+
+    // Runs a step of the session; a refusal or failure is shown after `failure` and stops it.
+    bool attempt(const QString& failure, const std::function<void()>& step);
+    // Asks what becomes of an unsaved sale; true when the screen may go on.
+    bool mayLeaveSale();
+    bool save();
+    bool settle();
+    bool startNextSale();
     void addProduct(const PickEntry& product);
     void deleteLine();
-    void showSale(const SaleSummary& stored);
+    void showSale(SaleSummary stored);
     void deleteSale();
-    void showTotals();
-    void receivedChanged(const QString& text);
+    void receivedEntered();
+    void choosePayment(PaymentMethod method);
+    void holdSale();
+    void listHeldCarts();
+    void resumeSale(qint64 heldId);
+
+    void showCurrentSale();
     void showSaleHeader();
+    void showTotals();
+    void showReceived();
+    void receivedChanged(const QString& text);
     QDate today() const;
 
     AppContext& m_context;
-    SaleBook m_book;
-    Sale m_sale;
+    SaleSession m_session;
 
     ProductPicker* m_picker;
     HistoryPanel* m_history;
     CartView* m_cartView;
+    HeldCartList* m_heldList;
+    PaymentBar* m_paymentBar = nullptr;
     QLabel* m_saleNumberLabel = nullptr;
     QLabel* m_saleDateLabel = nullptr;
     QLabel* m_total = nullptr;

@@ -1,6 +1,9 @@
 #include "checkout/gui/TillPrinter.h"
 
 #include "base/Platform.h"
+#include "checkout/CashUpFigures.h"
+#include "checkout/CashUpLayout.h"
+#include "checkout/EscPosCashUp.h"
 #include "checkout/EscPosReceipt.h"
 #include "checkout/ReceiptRouteBook.h"
 #include "checkout/gui/ReceiptPrinter.h"
@@ -37,6 +40,24 @@ void TillPrinter::saleSaved(const ReceiptSale& sale, const SettingsRow& settings
 
 void TillPrinter::openDrawer(const SettingsRow& settings) {
     send(settings, storedRoute(), EscPosReceipt::drawerPulse());
+}
+
+void TillPrinter::printCashUp(const CashUp& cashUp, Decimal openingFloat,
+                              const SettingsRow& settings) {
+    const ReceiptRoute route = storedRoute();
+    const QDateTime now = m_platform.now();
+    if (route.mode == ReceiptRoute::Mode::EscPos) {
+        send(settings, route,
+             EscPosCashUp(settings, cashUp, openingFloat, now, route.paperWidth).bytes());
+        return;
+    }
+    ReceiptPrinter(m_platform, m_dataFolder)
+        .print(u"日结 "_s + CashUpFigures::rangeText(cashUp), settings.receiptPrinter,
+               [&](const ReceiptTextWidth& textWidth) {
+                   return CashUpLayout(settings, cashUp, openingFloat, now, route.paperWidth,
+                                       textWidth)
+                       .page();
+               });
 }
 
 ReceiptRoute TillPrinter::storedRoute() const {

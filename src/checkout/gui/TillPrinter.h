@@ -1,5 +1,6 @@
 #pragma once
 
+#include "checkout/CashUp.h"
 #include "checkout/ReceiptRoute.h"
 #include "checkout/ReceiptSale.h"
 #include "data/SettingsRow.h"
@@ -27,6 +28,9 @@ public:
     // with the route's drawer setting on the drawer opens once, after the receipt.
     void saleSaved(const ReceiptSale& sale, const SettingsRow& settings);
     void openDrawer(const SettingsRow& settings);
+
+    // The cash-up on the paper width of the stored route, stamped with the time of printing.
+    void printCashUp(const CashUp& cashUp, Decimal openingFloat, const SettingsRow& settings);
 
 private:
     ReceiptRoute storedRoute() const;

@@ -9,6 +9,7 @@
 #include "reports/ReportQuery.h"
 #include "reports/ReportSheet.h"
 #include "reports/gui/ReportProgress.h"
+#include "sheets/SheetFile.h"
 #include "stock/StockLedger.h"
 #include "ui/DateRangeBar.h"
 #include "ui/Placed.h"
@@ -166,7 +167,7 @@ void ReportScreen::exportSheet() {
     const QString title =
         ReportSheet::title(m_category->currentText(), m_range->fromText(), m_range->toText());
     busy(true);
-    const QString failure = ReportSheet::write(ReportSheet::fileName(chosen), title, m_list.report);
+    const QString failure = ReportSheet::write(SheetFile::fileName(chosen), title, m_list.report);
     busy(false);
     if (failure.isEmpty())
         m_platform.inform(this, u"文件导出成功！"_s);

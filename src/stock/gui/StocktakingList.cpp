@@ -33,3 +33,11 @@ void StocktakingList::edit(int record, int column, const QString& text) {
     else if (column == Remark)
         m_rows[record].remark = text;
 }
+
+QList<ListedStock> StocktakingList::products() const {
+    QList<ListedStock> products;
+    products.reserve(m_rows.size());
+    for (const Row& row : m_rows)
+        products.append(row.product);
+    return products;
+}

@@ -15,6 +15,7 @@ public:
     // A fresh list: nothing counted, no notes.
     void setProducts(const QList<ListedStock>& products);
     const ListedStock& product(int record) const { return m_rows.at(record).product; }
+    QList<ListedStock> products() const;
     // The products whose count is not blank, in list order, the count read as a number.
     QList<StockCount> counts() const;
 

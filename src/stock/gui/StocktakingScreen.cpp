@@ -6,6 +6,8 @@
 #include "data/DbError.h"
 #include "data/Decimal.h"
 #include "data/Refusal.h"
+#include "sheets/SheetFile.h"
+#include "stock/CountSheet.h"
 #include "ui/EntryField.h"
 #include "ui/Placed.h"
 #include "ui/Twips.h"
@@ -138,7 +140,10 @@ void StocktakingScreen::buildButtons() {
         placed<QPushButton>(this, u"delete"_s, Twips::rect(6600, 6720, 1215, 420), u"删  除"_s);
     m_records = placed<QPushButton>(this, u"records"_s, Twips::rect(7920, 6720, 1755, 420),
                                     u"库存盘点记录"_s);
+    auto* exportButton = placed<QPushButton>(this, u"exportSheet"_s,
+                                             Twips::rect(3600, 6720, 1455, 420), u"导出盘点表"_s);
     m_delete->setEnabled(false);
+    connect(exportButton, &QPushButton::clicked, this, &StocktakingScreen::exportSheet);
     connect(m_execute, &QPushButton::clicked, this, &StocktakingScreen::execute);
     connect(m_delete, &QPushButton::clicked, this, &StocktakingScreen::remove);
     connect(m_records, &QPushButton::clicked, this, [this] {
@@ -198,6 +203,19 @@ void StocktakingScreen::execute() {
     m_checkMark->show();
     m_checkMark->raise();
     m_checkMarkTimer->start();
+}
+
+void StocktakingScreen::exportSheet() {
+    const QString chosen =
+        m_platform.saveFileName(this, u"另存为"_s, u"Excel文件 (*.xlsx)"_s).trimmed();
+    if (chosen.isEmpty())
+        return;
+    const QString failure =
+        CountSheet::write(SheetFile::fileName(chosen), m_list.products(), m_platform.now().date());
+    if (failure.isEmpty())
+        m_platform.inform(this, u"文件导出成功！"_s);
+    else
+        m_platform.inform(this, u"导出失败："_s + failure);
 }
 
 void StocktakingScreen::remove() {

@@ -41,6 +41,7 @@ private:
     void query();
     void execute();
     void remove();
+    void exportSheet();
     void showLeadingZeros();
 
     Platform& m_platform;

@@ -1,4 +1,4 @@
-#include "reports/ExactNumberCells.h"
+#include "sheets/ExactNumberCells.h"
 
 #include <QFile>
 
