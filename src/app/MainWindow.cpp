@@ -1,18 +1,24 @@
 #include "app/MainWindow.h"
 
 #include "app/AboutBox.h"
+#include "app/BackupScreen.h"
 #include "app/ChildPlacement.h"
 #include "app/ToolStripButton.h"
 #include "base/AppContext.h"
 #include "base/Platform.h"
 #include "checkout/gui/TillPrinter.h"
+#include "data/Database.h"
+#include "data/DbError.h"
+#include "shopfile/BackupCopies.h"
 #include "shopfile/DailyBackup.h"
 #include "shopfile/DataFolder.h"
 #include "shopfile/QuietCheckpoint.h"
+#include "shopfile/ShopRestore.h"
 #include "ui/Twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -53,6 +59,13 @@ MainWindow::MainWindow(AppContext& context, ScreenRegistry screens, QWidget* par
     m_screens.try_emplace(Screen::About, [](const ScreenSetup& setup) -> QWidget* {
         return new AboutBox(setup.context.platform, setup.context.dataFolder);
     });
+    m_screens.try_emplace(Screen::Backup, [this](const ScreenSetup& setup) -> QWidget* {
+        auto* screen = new BackupScreen(setup.context, backupFolder(), m_backupFolders);
+        // Queued: the restore closes this screen, which must first return from its question.
+        connect(screen, &BackupScreen::restoreWanted, this, &MainWindow::restoreFrom,
+                Qt::QueuedConnection);
+        return screen;
+    });
 
     setWindowTitle(u"Vellor零售店收银软件 V2.0"_s);
     setWindowIcon(QIcon(u":/icons/sales.svg"_s));
@@ -69,7 +82,7 @@ MainWindow::MainWindow(AppContext& context, ScreenRegistry screens, QWidget* par
     layout->addWidget(m_mdi);
     setCentralWidget(central);
     buildMenus();
-    new QuietCheckpoint(context.database, this);
+    m_checkpoint = std::make_unique<QuietCheckpoint>(context.database);
 
     // The session ending closes the program the same way as the close box.
     connect(qApp, &QGuiApplication::commitDataRequest, this,
@@ -91,6 +104,7 @@ QWidget* MainWindow::buildToolStrip() {
         {u"视频教程", u"video", [this] { openHelp(HelpManual::Page::Tutorial); }},
         {u"联系作者", u"contact", [this] { openScreen(Screen::About); }},
         {u"日结", u"cashup", [this] { openScreen(Screen::CashUp); }},
+        {u"备份恢复", u"backup", [this] { openScreen(Screen::Backup); }},
     };
     auto* strip = new QWidget;
     strip->setObjectName(u"toolStrip"_s);
@@ -119,6 +133,7 @@ void MainWindow::buildMenus() {
     };
     QMenu* file = menuBar()->addMenu(u"文件(&F)"_s);
     add(file, u"综合设置"_s, Qt::CTRL | Qt::Key_E, [this] { m_settings.show(); });
+    add(file, u"数据备份与恢复"_s, Qt::CTRL | Qt::Key_B, [this] { openScreen(Screen::Backup); });
     file->addSeparator();
     add(file, u"退出"_s, Qt::CTRL | Qt::Key_P, [this] { close(); });
 
@@ -241,14 +256,59 @@ bool MainWindow::closeScreens() {
                         [](QMdiSubWindow* sub) { return !sub->isHidden(); });
 }
 
+QString MainWindow::backupFolder() const {
+    const Platform& platform = m_context.platform;
+    return DailyBackup::folderFor(
+        DataFolder::chooseRoot(platform.driveDRoot(), platform.driveCRoot()));
+}
+
+void MainWindow::restoreFrom(const QString& copy, const QString& written) {
+    if (!closeScreens())
+        return;
+    // The closed screens' statements go with them now, so that the connection can close.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_settings.unload();
+    m_checkpoint.reset();
+    Platform& platform = m_context.platform;
+    QString kept;
+    try {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        kept = ShopRestore::intoOpen(m_context.database,
+                                     {.copy = copy,
+                                      .keptFolder = BackupCopies::keptFolderIn(backupFolder()),
+                                      .now = platform.now()});
+        QApplication::restoreOverrideCursor();
+    } catch (const DbError& error) {
+        QApplication::restoreOverrideCursor();
+        if (!m_context.database.isOpen()) {
+            // Nothing is open to work on or to back up; the next start deals with the file.
+            m_exiting = true;
+            hide();
+            platform.warn(nullptr,
+                          u"恢复失败："_s + error.message() + u"\n程序将关闭，请重新启动。"_s);
+            QCoreApplication::quit();
+            return;
+        }
+        platform.warn(this, u"恢复失败："_s + error.message());
+        startOnDatabase();
+        return;
+    }
+    startOnDatabase();
+    platform.inform(this, u"已恢复到 "_s + written + u" 的备份。恢复前的数据另存在：\n"_s +
+                              QDir::toNativeSeparators(kept));
+}
+
+void MainWindow::startOnDatabase() {
+    m_checkpoint = std::make_unique<QuietCheckpoint>(m_context.database);
+    openScreen(Screen::Sales);
+}
+
 void MainWindow::exitProgram() {
     if (m_exiting)
         return;
     m_exiting = true;
     closeScreens();
     hide();
-    Platform& platform = m_context.platform;
-    const QString root = DataFolder::chooseRoot(platform.driveDRoot(), platform.driveCRoot());
-    DailyBackup::run(m_context.database, DailyBackup::folderFor(root), platform.now().date());
+    DailyBackup::run(m_context.database, backupFolder(), m_context.platform.now().date());
     QCoreApplication::quit();
 }

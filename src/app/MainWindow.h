@@ -6,11 +6,14 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QStringList>
 
 #include <map>
+#include <memory>
 
 class QMdiArea;
 class QMdiSubWindow;
+class QuietCheckpoint;
 class TillPrinter;
 struct AppContext;
 
@@ -45,14 +48,21 @@ private:
     void placeScreens();
     // False when a screen refused to close.
     bool closeScreens();
+    QString backupFolder() const;
+    // Puts a backup copy in the place of the open database, with every screen closed and all
+    // that was read from the old file let go, then starts afresh on the restored file.
+    void restoreFrom(const QString& copy, const QString& written);
+    void startOnDatabase();
     void exitProgram();
 
     AppContext& m_context;
     ScreenRegistry m_screens;
     TillPrinter* m_till;
     SettingsHolder m_settings;
+    std::unique_ptr<QuietCheckpoint> m_checkpoint;
     QMdiArea* m_mdi = nullptr;
     std::map<Screen, QPointer<QMdiSubWindow>> m_open;
     QString m_movementKind;
+    QStringList m_backupFolders; // chosen on the backup screen, for as long as the program runs
     bool m_exiting = false;
 };

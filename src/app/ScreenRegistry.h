@@ -20,7 +20,8 @@ enum class Screen {
     StocktakingRecords,
     Report,
     CashUp,
-    About
+    About,
+    Backup
 };
 
 // What a screen is given when the main window makes it.

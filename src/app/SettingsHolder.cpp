@@ -36,3 +36,7 @@ void SettingsHolder::show() {
     m_window->raise();
     m_window->activateWindow();
 }
+
+void SettingsHolder::unload() {
+    m_window.reset();
+}

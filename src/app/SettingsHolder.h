@@ -27,6 +27,8 @@ public:
 
     // The open settings window, or null.
     SettingsWindow* loadedWindow() const { return m_window.get(); }
+    // Closes the open window unsaved: it holds what was read from a database now replaced.
+    void unload();
 
 private:
     AppContext& m_context;

@@ -10,21 +10,13 @@
 
 #include <memory>
 
-using namespace Qt::Literals::StringLiterals;
-
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     setUpApplication(application);
     DesktopPlatform platform;
-    StartUpResult started = StartUp::run(platform.driveDRoot(), platform.driveCRoot());
-    if (started.alreadyRunning) {
-        platform.inform(nullptr, u"程序已在运行。"_s);
-        return 0;
-    }
-    if (!started.database) {
-        platform.inform(nullptr, started.error);
-        return 1;
-    }
+    StartUpResult started = StartUp::open(platform);
+    if (!started.database)
+        return started.alreadyRunning ? 0 : 1;
     AppContext context{*started.database, platform, started.dataFolder};
 
     LoginWindow login(platform, started.storedPassword);

@@ -42,6 +42,8 @@ public:
     // The system's save-file and open-file dialogs; an empty text when the user cancels.
     virtual QString saveFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
     virtual QString openFileName(QWidget* parent, const QString& title, const QString& filter) = 0;
+    // The system's folder dialog; an empty text when the user cancels.
+    virtual QString folderName(QWidget* parent, const QString& title) = 0;
 
     // Installed printers by device name, in the order the system lists them.
     virtual QStringList printerNames() const = 0;

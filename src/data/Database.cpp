@@ -1,13 +1,14 @@
 #include "data/Database.h"
 
 #include "data/DbError.h"
+#include "data/EngineFailure.h"
 #include "data/FileCopy.h"
 #include "data/Schema.h"
 
 #include <sqlcipher/sqlite3.h>
 
 #include <QByteArray>
-#include <QStringList>
+#include <QUrl>
 
 #include <utility>
 
@@ -16,10 +17,6 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 constexpr int BusyTimeoutMs = 5000;
-
-QString lastMessage(sqlite3* handle) {
-    return QString::fromUtf8(sqlite3_errmsg(handle));
-}
 
 } // namespace
 
@@ -35,21 +32,38 @@ Database Database::create(const QString& path, const QString& key) {
     return connect(path, key, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
 }
 
+Database Database::openCopy(const QString& path, const QString& key) {
+    // An immutable file is read as it lies on the disk, with no lock and no log file.
+    const QString uri =
+        QString::fromLatin1(QUrl::fromLocalFile(path).toEncoded()) + u"?immutable=1"_s;
+    return connect(uri, key, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
+}
+
 Database Database::connect(const QString& path, const QString& key, int flags) {
     sqlite3* handle = nullptr;
     const int opened = sqlite3_open_v2(path.toUtf8().constData(), &handle, flags, nullptr);
     Database database(handle, path);
     if (opened != SQLITE_OK)
-        throw DbError(handle ? lastMessage(handle) : u"out of memory"_s);
+        throw EngineFailure::of(handle);
     const QByteArray keyBytes = key.toUtf8();
     if (sqlite3_key(handle, keyBytes.constData(), static_cast<int>(keyBytes.size())) != SQLITE_OK)
-        throw DbError(lastMessage(handle));
+        throw EngineFailure::of(handle);
     // Larger pages than the engine's default: a quarter of the per-page cipher work.
     database.execScript(u"PRAGMA cipher_page_size = 4096;");
+    if (flags & SQLITE_OPEN_READONLY) {
+        database.requireShopTables();
+        database.requireKnownVersion();
+        return database;
+    }
     // Before anything writes: the journal mode alone would turn an empty file into a keyed
     // database, and an upgrade would stamp its version into a file that is not a shop's.
-    if (!(flags & SQLITE_OPEN_CREATE))
+    if (!(flags & SQLITE_OPEN_CREATE)) {
         database.requireShopTables();
+        database.requireKnownVersion();
+        // The engine falls back to reading a file it may not write; the first save would fail.
+        if (sqlite3_db_readonly(handle, "main") == 1)
+            throw EngineFailure::ofCode(SQLITE_READONLY);
+    }
     // A wrong key only shows when the first page is read. The products are searched in
     // memory, so the page cache serves only the indexes and pages of the current work.
     // The log shrinks back to the size limit once a checkpoint has emptied it.
@@ -70,8 +84,33 @@ void Database::requireShopTables() {
         present << tables.text(0);
     for (const char16_t* table : Schema::TableNames) {
         if (!present.contains(QString::fromUtf16(table)))
-            throw DbError(u"不是本软件的数据库（缺少表 ["_s + QString::fromUtf16(table) + u"]）");
+            throw DbError(u"不是本软件的数据文件（缺少表 ["_s + QString::fromUtf16(table) +
+                              u"]）。请从备份恢复。"_s,
+                          DbError::Cause::Damaged);
     }
+}
+
+void Database::requireKnownVersion() {
+    if (Schema::versionOf(*this) > Schema::Version)
+        throw DbError(u"此数据文件由较新版本的程序创建，请使用新版本打开。"_s,
+                      DbError::Cause::NewerVersion);
+}
+
+QStringList Database::integrityProblems(Check check) {
+    Statement result =
+        prepare(check == Check::Quick ? u"PRAGMA quick_check" : u"PRAGMA integrity_check");
+    QStringList problems;
+    try {
+        while (result.next())
+            problems << result.text(0);
+    } catch (const DbError&) {
+        // The check gives up on a page it cannot read, after naming what it found.
+        if (problems.isEmpty())
+            throw;
+    }
+    if (problems == QStringList{u"ok"_s})
+        problems.clear();
+    return problems;
 }
 
 Database::Database(Database&& other) noexcept
@@ -91,6 +130,13 @@ Database::~Database() {
     close();
 }
 
+bool Database::closeNow() {
+    if (m_handle && sqlite3_close(m_handle) != SQLITE_OK)
+        return false;
+    m_handle = nullptr;
+    return true;
+}
+
 void Database::close() noexcept {
     if (m_handle)
         sqlite3_close_v2(std::exchange(m_handle, nullptr));
@@ -101,17 +147,13 @@ Statement Database::prepare(QStringView sql) {
     const int result = sqlite3_prepare16_v2(m_handle, sql.utf16(), static_cast<int>(sql.size() * 2),
                                             &statement, nullptr);
     if (result != SQLITE_OK)
-        throw DbError(lastMessage(m_handle));
+        throw EngineFailure::of(m_handle);
     return Statement(m_handle, statement);
 }
 
 void Database::execScript(QStringView sql) {
-    char* error = nullptr;
-    if (sqlite3_exec(m_handle, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
-        const QString message = error ? QString::fromUtf8(error) : lastMessage(m_handle);
-        sqlite3_free(error);
-        throw DbError(message);
-    }
+    if (sqlite3_exec(m_handle, sql.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+        throw EngineFailure::of(m_handle);
 }
 
 void Database::backupTo(const QString& path, const QString& key) {
@@ -128,7 +170,7 @@ bool Database::checkpoint() {
                                                  &logFrames, &copiedFrames);
     sqlite3_busy_timeout(m_handle, BusyTimeoutMs);
     if (result != SQLITE_OK && result != SQLITE_BUSY && result != SQLITE_LOCKED)
-        throw DbError(lastMessage(m_handle));
+        throw EngineFailure::of(m_handle);
     return result != SQLITE_LOCKED && logFrames >= 0 && logFrames == copiedFrames;
 }
 
@@ -164,11 +206,11 @@ void Database::pageBackupTo(const QString& path, const QString& key) {
         u"PRAGMA journal_mode = OFF; PRAGMA synchronous = NORMAL; PRAGMA cache_size = -1024;");
     sqlite3_backup* backup = sqlite3_backup_init(target.m_handle, "main", m_handle, "main");
     if (!backup)
-        throw DbError(lastMessage(target.m_handle));
+        throw EngineFailure::of(target.m_handle);
     const int stepped = sqlite3_backup_step(backup, -1);
     const int finished = sqlite3_backup_finish(backup);
     if (stepped != SQLITE_DONE || finished != SQLITE_OK)
-        throw DbError(lastMessage(target.m_handle));
+        throw EngineFailure::of(target.m_handle);
 }
 
 int Database::changes() const {

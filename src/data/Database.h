@@ -3,6 +3,7 @@
 #include "data/Statement.h"
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 struct sqlite3;
@@ -21,8 +22,12 @@ public:
     };
 
     // Opens an existing shop database; a file that lacks any of the shop's tables (empty,
-    // garbage, another key) is refused before a single byte of it is written.
+    // garbage, another key), that a newer program made, or that cannot be written is refused
+    // before a single byte of it is written.
     static Database open(const QString& path, const QString& key);
+    // Opens a backup copy for reading only: it takes no lock and writes nothing, not even a
+    // log beside it, so a copy on a write-protected stick reads as well as any.
+    static Database openCopy(const QString& path, const QString& key);
     // Creates the file when it is missing; an existing file must already carry the key.
     static Database create(const QString& path, const QString& key);
 
@@ -59,6 +64,19 @@ public:
     // program's reader or writer. True when the file now holds every commit.
     bool checkpoint();
 
+    enum class Check { Quick, Full };
+    // The engine's own check of every page (Full: and of every index against its table); what
+    // it found wrong, nothing when the file is whole.
+    QStringList integrityProblems(Check check);
+
+    // Lets the file go; nothing may be asked of the connection until a database is moved in.
+    void close() noexcept;
+    // Lets the file go at once, log and all; false, with the connection left open, while a
+    // statement of it lives on (closed later, it would delete a log by name that is no longer
+    // its own).
+    bool closeNow();
+    bool isOpen() const { return m_handle != nullptr; }
+
     int changes() const;
     bool inTransaction() const;
     ChangeMark changeMark();
@@ -68,9 +86,9 @@ private:
     Database(sqlite3* handle, QString path);
     static Database connect(const QString& path, const QString& key, int flags);
     void requireShopTables();
+    void requireKnownVersion();
     bool copyFileTo(const QString& path);
     void pageBackupTo(const QString& path, const QString& key);
-    void close() noexcept;
 
     sqlite3* m_handle = nullptr;
     QString m_path;

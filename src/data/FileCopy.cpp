@@ -1,6 +1,7 @@
 #include "data/FileCopy.h"
 
 #include "data/DbError.h"
+#include "data/FileFailure.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -10,8 +11,6 @@
 #else
 #include <unistd.h>
 #endif
-
-using namespace Qt::Literals::StringLiterals;
 
 namespace FileCopy {
 
@@ -32,22 +31,23 @@ bool flushToDisk(QFile& file) {
 void durable(const QString& from, const QString& to) {
     QFile source(from);
     if (!source.open(QIODevice::ReadOnly))
-        throw DbError(source.errorString());
+        throw FileFailure::ofRead(source);
+    const qint64 needed = source.size();
     QFile target(to);
     if (!target.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        throw DbError(target.errorString());
+        throw FileFailure::of(target, needed);
     QByteArray buffer(1 << 20, Qt::Uninitialized);
     for (;;) {
         const qint64 read = source.read(buffer.data(), buffer.size());
         if (read < 0)
-            throw DbError(source.errorString());
+            throw FileFailure::ofRead(source);
         if (read == 0)
             break;
         if (target.write(buffer.constData(), read) != read)
-            throw DbError(target.errorString());
+            throw FileFailure::of(target, needed);
     }
     if (!flushToDisk(target))
-        throw DbError(u"备份文件未能写入磁盘："_s + target.errorString());
+        throw FileFailure::of(target, needed);
 }
 
 } // namespace FileCopy

@@ -2,6 +2,7 @@
 
 #include "data/DateText.h"
 #include "data/DbError.h"
+#include "data/EngineFailure.h"
 #include "data/Refusal.h"
 
 #include <sqlcipher/sqlite3.h>
@@ -30,11 +31,12 @@ Statement::~Statement() {
 }
 
 void Statement::fail() const {
-    const QString message = QString::fromUtf8(sqlite3_errmsg(m_connection));
     // The engine says "CHECK constraint failed: <name>" in English; the user reads the column.
-    if (sqlite3_extended_errcode(m_connection) == SQLITE_CONSTRAINT_CHECK)
+    if (sqlite3_extended_errcode(m_connection) == SQLITE_CONSTRAINT_CHECK) {
+        const QString message = QString::fromUtf8(sqlite3_errmsg(m_connection));
         throw Refusal::checkFailed(QStringView(message).mid(message.lastIndexOf(u' ') + 1));
-    throw DbError(message);
+    }
+    throw EngineFailure::of(m_connection);
 }
 
 void Statement::check(int result) const {

@@ -1,5 +1,7 @@
 #include "shopfile/TemplateDatabase.h"
 
+#include "data/FileFailure.h"
+
 #include <QFile>
 
 using namespace Qt::Literals::StringLiterals;
@@ -17,7 +19,7 @@ bool writeTo(const QString& path, QString* error) {
     // NewOnly: a file that appeared meanwhile is left alone, never overwritten.
     if (!target.open(QIODevice::WriteOnly | QIODevice::NewOnly) ||
         target.write(bytes) != bytes.size() || !target.flush()) {
-        *error = target.errorString();
+        *error = FileFailure::of(target, bytes.size()).message();
         target.close();
         if (target.exists() && target.size() != bytes.size())
             target.remove();

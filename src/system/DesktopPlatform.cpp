@@ -81,6 +81,10 @@ QString DesktopPlatform::openFileName(QWidget* parent, const QString& title,
         parent, title, QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), filter);
 }
 
+QString DesktopPlatform::folderName(QWidget* parent, const QString& title) {
+    return QFileDialog::getExistingDirectory(parent, title);
+}
+
 QStringList DesktopPlatform::printerNames() const {
     return QPrinterInfo::availablePrinterNames();
 }

@@ -18,6 +18,7 @@ public:
     QString driveCRoot() const override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString folderName(QWidget* parent, const QString& title) override;
     QStringList printerNames() const override;
     QString defaultPrinterName() const override;
     std::unique_ptr<QPrinter> openPrinter(const QString& deviceName) override;

@@ -112,6 +112,7 @@ void TestMainWindow::shortcutsReachTheirActions_data() {
         QTest::newRow(name) << (Qt::CTRL | key) << menu << caption << outcome;
     };
     row("Ctrl+E", Qt::Key_E, u"文件(&F)"_s, u"综合设置"_s, u"结合设置"_s);
+    row("Ctrl+B", Qt::Key_B, u"文件(&F)"_s, u"数据备份与恢复"_s, u"数据备份与恢复"_s);
     row("Ctrl+P", Qt::Key_P, u"文件(&F)"_s, u"退出"_s, u"closed"_s);
     row("Ctrl+F", Qt::Key_F, u"操作(&O)"_s, u"商品名称维护"_s, u"Products"_s);
     row("Ctrl+G", Qt::Key_G, u"操作(&O)"_s, u"销售管理"_s, u"Sales"_s);
@@ -162,6 +163,7 @@ void TestMainWindow::toolbarButtons_data() {
     QTest::newRow("8") << 7 << u"视频教程"_s << 10920 << 1395 << u"tutorial.html"_s;
     QTest::newRow("9") << 8 << u"联系作者"_s << 12420 << 1395 << u"关于"_s;
     QTest::newRow("10") << 9 << u"日结"_s << 13920 << 1395 << u"CashUp"_s;
+    QTest::newRow("11") << 10 << u"备份恢复"_s << 15420 << 1395 << u"数据备份与恢复"_s;
 }
 
 void TestMainWindow::toolbarButtons() {
@@ -173,7 +175,7 @@ void TestMainWindow::toolbarButtons() {
     Fixture f;
     f.closeAllScreens();
     const QList<ToolStripButton*> buttons = f.window.findChildren<ToolStripButton*>();
-    QCOMPARE(buttons.size(), 10);
+    QCOMPARE(buttons.size(), 11);
     ToolStripButton* button = buttons[index];
     QCOMPARE(button->caption(), caption);
     QCOMPARE(button->geometry(), Twips::rect(left, 180, width, 555));

@@ -32,6 +32,10 @@ QString FakePlatform::openFileName(QWidget*, const QString&, const QString&) {
     return openAnswers.isEmpty() ? QString() : openAnswers.takeFirst();
 }
 
+QString FakePlatform::folderName(QWidget*, const QString&) {
+    return folderAnswers.isEmpty() ? QString() : folderAnswers.takeFirst();
+}
+
 std::unique_ptr<QPrinter> FakePlatform::openPrinter(const QString& deviceName) {
     openedPrinters.append(deviceName);
     if (printerOutput.isEmpty())

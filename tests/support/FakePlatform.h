@@ -18,6 +18,7 @@ public:
     QString driveCRoot() const override { return cRoot; }
     QString saveFileName(QWidget* parent, const QString& title, const QString& filter) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& filter) override;
+    QString folderName(QWidget* parent, const QString& title) override;
     QStringList printerNames() const override { return printers; }
     QString defaultPrinterName() const override { return defaultPrinter; }
     std::unique_ptr<QPrinter> openPrinter(const QString& deviceName) override;
@@ -44,10 +45,11 @@ public:
     QString rawFailure;
     std::function<void(const RawPrinterTarget&, const QByteArray&, RawDone)> rawPrinter;
 
-    QList<bool> answers;     // next answers of askYesNo; Yes when empty
-    QList<Answer> choices;   // next answers of askYesNoCancel; Yes when empty
-    QStringList saveAnswers; // next answers of saveFileName; cancel when empty
-    QStringList openAnswers; // next answers of openFileName; cancel when empty
+    QList<bool> answers;       // next answers of askYesNo; Yes when empty
+    QList<Answer> choices;     // next answers of askYesNoCancel; Yes when empty
+    QStringList saveAnswers;   // next answers of saveFileName; cancel when empty
+    QStringList openAnswers;   // next answers of openFileName; cancel when empty
+    QStringList folderAnswers; // next answers of folderName; cancel when empty
 
     QStringList messages;  // every text shown: information, warnings and questions alike
     QStringList warnings;  // the texts of the warnings only
